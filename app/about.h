@@ -1,0 +1,3 @@
+#pragma once
+
+int register_about_class();

@@ -1,0 +1,168 @@
+// The frame window: the menu, the MDI client and the command table.
+#include <windows.h>
+#include "app/frame.h"
+#include "app/tool_windows.h"
+#include "app/version.h"
+#include "app/window_classes.h"
+#include "app/window_handles.h"
+#include "document/document_block.h"
+#include "document/open_file.h"
+#include "reading/reader_state.h"
+#include "resources/resource.h"
+#include "settings/settings.h"
+#include "settings/settings_file.h"
+
+HINSTANCE app_instance;
+HWND frame_window, mdi_client, navigator_window, reader_window, speed_window, fonts_window,
+    color_window, preferences_window, glom_window, about_window;
+
+static LRESULT on_create(HWND frame)
+{
+    CLIENTCREATESTRUCT client = {};
+    client.hWindowMenu = GetSubMenu(GetMenu(frame), 3);
+    client.idFirstChild = FIRST_CHILD_ID;
+    mdi_client = CreateWindowExA(WS_EX_CLIENTEDGE, "MDICLIENT", NULL, WS_CHILD | WS_CLIPCHILDREN,
+                                 0, 0, 0, 0, frame, (HMENU)(INT_PTR)MDI_CLIENT_ID, app_instance,
+                                 &client);
+    ShowWindow(mdi_client, SW_SHOW);
+    frame_window = frame;
+    if (settings.save_positions)
+        for (int i = 0; i < TOOL_WINDOW_COUNT; i++)
+            if (tool_window_kinds[i].rect->height)
+                PostMessageA(frame, WM_COMMAND, tool_window_kinds[i].command, 0);
+    PostMessageA(frame, WM_COMMAND, CMD_ABOUT, 0);
+    return 0;
+}
+
+static LRESULT on_size(LPARAM lparam)
+{
+    MoveWindow(mdi_client, 0, 0, LOWORD(lparam), HIWORD(lparam), TRUE);
+    return 0;
+}
+
+static LRESULT on_destroy()
+{
+    if (settings.save_on_exit)
+        save_settings();
+    PostQuitMessage(0);
+    return 0;
+}
+
+static void close_active_child()
+{
+    HWND child = (HWND)SendMessageA(mdi_client, WM_MDIGETACTIVE, 0, 0);
+    if (child)
+        SendMessageA(mdi_client, WM_MDIDESTROY, (WPARAM)child, 0);
+}
+
+static void cascade_children()
+{
+    if (uses_95_shell_calls())
+        CascadeWindows(mdi_client, MDITILE_SKIPDISABLED, NULL, 0, NULL);
+    else
+        SendMessageA(mdi_client, WM_MDICASCADE, MDITILE_SKIPDISABLED, 0);
+}
+
+static void tile_children(UINT how)
+{
+    if (uses_95_shell_calls())
+        TileWindows(mdi_client, how, NULL, 0, NULL);
+    else
+        SendMessageA(mdi_client, WM_MDITILE, how, 0);
+}
+
+static void show_about_window()
+{
+    if (about_window) {
+        ShowWindow(about_window, SW_SHOWNORMAL);
+        return;
+    }
+    about_window = CreateWindowExA(0, "TAV_ABOUT", "", WS_POPUP | WS_VISIBLE, CW_USEDEFAULT, 0,
+                                   CW_USEDEFAULT, 0, NULL, NULL, app_instance, NULL);
+}
+
+static void set_caption(const char *first, const char *second, const char *third)
+{
+    char caption[MAX_PATH + 64];
+    lstrcpynA(caption, first, sizeof caption);
+    lstrcpynA(caption + lstrlenA(caption), second, sizeof caption - lstrlenA(caption));
+    lstrcpynA(caption + lstrlenA(caption), third, sizeof caption - lstrlenA(caption));
+    SetWindowTextA(frame_window, caption);
+}
+
+static void open_file()
+{
+    reset_document();
+    if (!open_file_dialog(NULL))
+        return;
+    switch (document_kind) {
+    case 0: load_text_file(); break;
+    case 1: load_html_file(); break;
+    case 2: load_word_file(); break;
+    }
+    set_caption("Tavrin - File [ ", file_title, " ]");
+}
+
+static void start_reader()
+{
+    running = 1;
+    PostMessageA(reader_window, WM_COMMAND, CMD_START, 0);
+}
+
+static void paste()
+{
+    if (!paste_clipboard()) {
+        MessageBoxA(NULL, "Problem with clipboard", "Paste error", MB_OK);
+        return;
+    }
+    SetWindowTextA(frame_window, "Tavrin - Paste from clipboard ");
+    if (OpenClipboard(frame_window)) {
+        EmptyClipboard();
+        CloseClipboard();
+    }
+}
+
+int run_frame_command(HWND frame, int command)
+{
+    switch (command) {
+    case CMD_EXIT: DestroyWindow(frame); break;
+    case CMD_CLOSE: close_active_child(); break;
+    case CMD_CASCADE: cascade_children(); break;
+    case CMD_TILE_HORIZONTAL: tile_children(MDITILE_HORIZONTAL); break;
+    case CMD_TILE_VERTICAL: tile_children(MDITILE_VERTICAL); break;
+    case CMD_ARRANGE: ArrangeIconicWindows(mdi_client); break;
+    case CMD_ABOUT: show_about_window(); break;
+    case CMD_NAVIGATOR:
+    case CMD_SPEED:
+    case CMD_FONTS:
+    case CMD_COLOR:
+    case CMD_PREFERENCES:
+    case CMD_READER:
+    case CMD_GLOM: open_tool_window(tool_window_for_command(command)); break;
+    case CMD_OPEN: open_file(); break;
+    case CMD_START: start_reader(); break;
+    case CMD_STOP: running = 0; break;
+    case CMD_PASTE: paste(); break;
+    default: return 0;
+    }
+    return 1;
+}
+
+static LRESULT CALLBACK frame_window_proc(HWND frame, UINT message, WPARAM wparam, LPARAM lparam)
+{
+    switch (message) {
+    case WM_CREATE: return on_create(frame);
+    case WM_SIZE: return on_size(lparam);
+    case WM_DESTROY: return on_destroy();
+    case WM_COMMAND:
+        if (run_frame_command(frame, LOWORD(wparam)))
+            return 0;
+        break;
+    }
+    return DefFrameProcA(frame, mdi_client, message, wparam, lparam);
+}
+
+int register_frame_class()
+{
+    return register_tavrin_class("TAV", frame_window_proc, "TAV", COLOR_APPWORKSPACE, "TAV");
+}

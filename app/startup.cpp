@@ -1,0 +1,85 @@
+#include "app/startup.h"
+#include "app/window_classes.h"
+#include "app/window_handles.h"
+#include "document/document.h"
+#include "document/document_block.h"
+#include "document/open_file.h"
+#include "reading/byte_sets.h"
+#include "reading/reader_state.h"
+#include "reading/navigator.h"
+#include "settings/settings.h"
+#include "settings/settings_file.h"
+
+#include <string.h>
+
+void init_shared_state(HINSTANCE instance)
+{
+    lstrcpyA(settings_file_name, "tav.dat");
+    app_instance = instance;
+    frame_window = mdi_client = about_window = 0;
+    navigator_window = reader_window = speed_window = fonts_window = 0;
+    color_window = preferences_window = glom_window = 0;
+    fill_byte_sets();
+
+    file_path[0] = 0;
+    document.text = 0;
+    document.text_length = 0;
+    document.read_pos = document.anchor_pos = 0;
+    document_kind = 0;
+    reset_navigator_state();
+
+    memset(&settings, 0, sizeof settings);
+    reset_font_parameters(&settings);
+    if (!load_settings()) {
+        apply_default_settings(&settings);
+        pause_ticks = 0;
+    }
+    reader_font = create_reader_font(settings.font_height);
+    recentre_navigator = 0;
+    lstrcpyA(current_word, "Tavrin");
+    reset_document();
+    start_directory[0] = 0;
+    GetCurrentDirectoryA(sizeof start_directory, start_directory);
+}
+
+HWND create_frame_window(int show)
+{
+    const window_rect &r = settings.frame_rect;
+    int x = CW_USEDEFAULT, y = 0, width = CW_USEDEFAULT, height = 0;
+    if (r.width >= 32 && r.height >= 32) {
+        x = r.x;
+        y = r.y;
+        width = r.width;
+        height = r.height;
+    }
+    HWND frame = CreateWindowExA(0, "TAV", "Tavrin", WS_OVERLAPPEDWINDOW, x, y, width, height,
+                                 NULL, NULL, app_instance, NULL);
+    if (!frame)
+        return 0;
+    ShowWindow(frame, show);
+    UpdateWindow(frame);
+    return frame;
+}
+
+int run_message_loop()
+{
+    MSG msg;
+    while (GetMessageA(&msg, NULL, 0, 0) > 0) {
+        if (mdi_client && TranslateMDISysAccel(mdi_client, &msg))
+            continue;
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+    return (int)msg.wParam;
+}
+
+int tavrin_main(HINSTANCE instance, int show)
+{
+    app_instance = instance;
+    if (!register_window_classes())
+        return 0;
+    init_shared_state(instance);
+    if (!create_frame_window(show))
+        return 0;
+    return run_message_loop();
+}

@@ -1,0 +1,58 @@
+#include "app/tool_windows.h"
+#include "app/window_handles.h"
+#include "resources/resource.h"
+
+const tool_window_kind tool_window_kinds[TOOL_WINDOW_COUNT] = {
+    {CMD_GLOM, "GLOMCLASS", "Glom", &glom_window, &settings.glom_rect},
+    {CMD_PREFERENCES, "PREFCLASS", "Preferences", &preferences_window, &settings.preferences_rect},
+    {CMD_SPEED, "SPEEDCLASS", "Speed", &speed_window, &settings.speed_rect},
+    {CMD_FONTS, "FONTSCLASS", "Fonts", &fonts_window, &settings.fonts_rect},
+    {CMD_COLOR, "COLORCLASS", "Color", &color_window, &settings.color_rect},
+    {CMD_READER, "DRAWCLASS", "Reader", &reader_window, &settings.reader_rect},
+    {CMD_NAVIGATOR, "NAVCLASS", "Navigation", &navigator_window, &settings.navigator_rect},
+};
+
+const tool_window_kind *tool_window_for_command(int command)
+{
+    for (int i = 0; i < TOOL_WINDOW_COUNT; i++)
+        if (tool_window_kinds[i].command == command)
+            return &tool_window_kinds[i];
+    return 0;
+}
+
+void open_tool_window(const tool_window_kind *kind)
+{
+    if (*kind->handle) {
+        SetFocus(*kind->handle);
+        return;
+    }
+    const window_rect *r = kind->rect;
+    HWND window;
+    if (r->x || r->y || r->width || r->height)
+        window = CreateMDIWindowA(kind->class_name, kind->title, 0, r->x, r->y, r->width,
+                                  r->height, mdi_client, app_instance, 0);
+    else
+        window = CreateMDIWindowA(kind->class_name, kind->title, 0, CW_USEDEFAULT, CW_USEDEFAULT,
+                                  CW_USEDEFAULT, CW_USEDEFAULT, mdi_client, app_instance, 0);
+    *kind->handle = window;
+    ShowWindow(window, SW_SHOW);
+}
+
+void forget_tool_window(HWND *handle, window_rect *rect)
+{
+    rect->x = rect->y = rect->width = rect->height = 0;
+    *handle = 0;
+}
+
+LRESULT CALLBACK plain_tool_window_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam)
+{
+    if (message == WM_DESTROY) {
+        char class_name[32] = "";
+        GetClassNameA(window, class_name, sizeof class_name);
+        for (int i = 0; i < TOOL_WINDOW_COUNT; i++)
+            if (lstrcmpiA(class_name, tool_window_kinds[i].class_name) == 0)
+                forget_tool_window(tool_window_kinds[i].handle, tool_window_kinds[i].rect);
+        return 0;
+    }
+    return DefMDIChildProcA(window, message, wparam, lparam);
+}

@@ -1,0 +1,32 @@
+// The seven tool windows: MDI children of the frame, at most one of each.
+#pragma once
+#include <windows.h>
+#include "settings/settings.h"
+
+struct tool_window_kind {
+    int command;            // the frame command that opens it
+    const char *class_name; // its window class
+    const char *title;
+    HWND *handle;           // its entry in the window-handle registry
+    window_rect *rect;      // its saved placement in the Settings
+};
+
+enum { TOOL_WINDOW_COUNT = 7 };
+
+// In the order in which saved windows are re-opened at start.
+extern const tool_window_kind tool_window_kinds[TOOL_WINDOW_COUNT];
+
+// The kind opened by a frame command, or 0.
+const tool_window_kind *tool_window_for_command(int command);
+
+// Focuses the window when it is open; otherwise creates it at its saved
+// placement (or the default one when that is all zero) and shows it.
+void open_tool_window(const tool_window_kind *kind);
+
+// What every tool window does when it is destroyed: its handle and its saved
+// rectangle become zero, so it counts as closed.
+void forget_tool_window(HWND *handle, window_rect *rect);
+
+// Procedure of a tool window that has no behaviour of its own yet: it only
+// keeps the registry right when it is destroyed.
+LRESULT CALLBACK plain_tool_window_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);

@@ -1,0 +1,10 @@
+#include <windows.h>
+#include "app/version.h"
+
+int uses_95_shell_calls()
+{
+    DWORD version = GetVersion();
+    if (!(version & 0x80000000u))
+        return 0;
+    return LOBYTE(LOWORD(version)) >= 4;
+}

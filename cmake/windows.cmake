@@ -1,0 +1,62 @@
+# The Windows build: tavrin.exe and the tests that run it under Wine.
+enable_language(RC)
+
+add_library(tavrin_core STATIC ${TAVRIN_PURE_SOURCES} ${TAVRIN_WIN32_SOURCES})
+target_include_directories(tavrin_core PUBLIC ${CMAKE_SOURCE_DIR})
+target_compile_options(tavrin_core PRIVATE ${TAVRIN_WARNINGS} -fno-exceptions -fno-rtti)
+target_link_libraries(tavrin_core PUBLIC user32 gdi32 comdlg32 winmm)
+
+add_library(tavrin_resources OBJECT resources/tavrin.rc)
+target_include_directories(tavrin_resources PRIVATE ${CMAKE_SOURCE_DIR}/resources)
+
+add_executable(tavrin WIN32 app/main.cpp $<TARGET_OBJECTS:tavrin_resources>)
+target_compile_options(tavrin PRIVATE ${TAVRIN_WARNINGS} -fno-exceptions -fno-rtti)
+target_link_libraries(tavrin PRIVATE tavrin_core)
+
+# Tests: doctest, cross-compiled, run by Wine on a virtual display.
+set(TAVRIN_WINE_PREFIX ${CMAKE_BINARY_DIR}/wineprefix CACHE PATH "Wine prefix the tests run in")
+set(TAVRIN_WINE_RUN ${CMAKE_SOURCE_DIR}/tests/wine/wine-run.sh)
+configure_file(/usr/include/doctest/doctest.h ${CMAKE_BINARY_DIR}/doctest/doctest.h COPYONLY)
+
+file(GLOB TAVRIN_WIN32_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/win32/*.cpp)
+add_executable(tavrin_win32_tests ${TAVRIN_WIN32_TESTS} $<TARGET_OBJECTS:tavrin_resources>)
+target_include_directories(tavrin_win32_tests PRIVATE ${CMAKE_BINARY_DIR}/doctest
+                           ${CMAKE_SOURCE_DIR}/tests/win32)
+target_compile_definitions(tavrin_win32_tests PRIVATE DOCTEST_CONFIG_NO_MULTITHREADING
+                           DOCTEST_CONFIG_NO_POSIX_SIGNALS)
+target_compile_options(tavrin_win32_tests PRIVATE ${TAVRIN_WARNINGS})
+target_link_libraries(tavrin_win32_tests PRIVATE tavrin_core)
+# The same tests as a program that Wine presents Windows 98 to (the prefix
+# sets that version for this file name), for the 95-family branches.
+add_custom_command(TARGET tavrin_win32_tests POST_BUILD
+    COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:tavrin_win32_tests>
+            $<TARGET_FILE_DIR:tavrin_win32_tests>/tavrin_win32_tests_98.exe)
+
+set(TAVRIN_TEST_RUN_DIR ${CMAKE_BINARY_DIR}/test-run)
+file(MAKE_DIRECTORY ${TAVRIN_TEST_RUN_DIR})
+foreach(test_file ${TAVRIN_WIN32_TESTS})
+    get_filename_component(name ${test_file} NAME_WE)
+    if(name STREQUAL "harness")
+        continue()
+    endif()
+    foreach(flavour nt win98)
+        if(flavour STREQUAL "nt")
+            set(exe $<TARGET_FILE:tavrin_win32_tests>)
+        else()
+            set(exe $<TARGET_FILE_DIR:tavrin_win32_tests>/tavrin_win32_tests_98.exe)
+        endif()
+        add_test(NAME ${flavour}.${name}
+                 COMMAND ${TAVRIN_WINE_RUN} ${exe} -sf=*${name}.cpp -nv
+                 WORKING_DIRECTORY ${TAVRIN_TEST_RUN_DIR})
+        set_tests_properties(${flavour}.${name} PROPERTIES
+                             ENVIRONMENT "WINEPREFIX=${TAVRIN_WINE_PREFIX}" TIMEOUT 300)
+    endforeach()
+endforeach()
+
+file(GLOB TAVRIN_WIN32_BENCHMARKS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/bench/win32_*.cpp)
+foreach(bench_file ${TAVRIN_WIN32_BENCHMARKS})
+    get_filename_component(name ${bench_file} NAME_WE)
+    add_executable(${name} ${bench_file} $<TARGET_OBJECTS:tavrin_resources>)
+    target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR}/tests/win32)
+    target_link_libraries(${name} PRIVATE tavrin_core)
+endforeach()

@@ -1,0 +1,21 @@
+// Replacing the Document's text. Every filler (paste, the file loaders, Glom
+// capture) goes through these so that the Document stays whole on failure.
+#pragma once
+#include <stdint.h>
+
+// Puts the welcome text into a new block and frees the previous one.
+// Returns 1, or 0 after reporting that no memory could be had.
+int reset_document();
+
+// Replaces the Document with the clipboard text; needs an open Navigator.
+int paste_clipboard();
+
+// Resizes the text block to length + 1 zeroed bytes and returns its locked
+// first byte, or 0 when the block cannot be resized (or length + 1 does not
+// fit); the Document is then untouched. Every byte of the result is zero.
+unsigned char *resize_text_block(uint32_t length);
+
+// Finishes a replacement begun by resize_text_block: unlocks the block, makes
+// the new text the Document's with both positions at 0, and asks an open
+// Navigator to redraw.
+void commit_text_block(uint32_t length);

@@ -1,0 +1,8 @@
+# Sources of document/: those that draw nothing build natively too.
+list(APPEND TAVRIN_PURE_SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/document_state.cpp
+)
+list(APPEND TAVRIN_WIN32_SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/document.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/open_file.cpp
+)

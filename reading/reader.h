@@ -1,0 +1,3 @@
+#pragma once
+
+int register_reader_class();

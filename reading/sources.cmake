@@ -1,0 +1,9 @@
+# Sources of reading/: those that draw nothing build natively too.
+list(APPEND TAVRIN_PURE_SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/byte_sets.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/reader_state.cpp
+)
+list(APPEND TAVRIN_WIN32_SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/navigator.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/reader.cpp
+)

@@ -1,0 +1,106 @@
+#include "settings/settings_file.h"
+#include "settings/settings.h"
+#include "app/tool_windows.h"
+#include "app/window_handles.h"
+
+#include <string.h>
+
+char settings_file_name[16];
+char start_directory[260];
+HFONT reader_font;
+
+int load_settings()
+{
+    HANDLE file = CreateFileA(settings_file_name, GENERIC_READ, 0, NULL, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, NULL);
+    if (file == INVALID_HANDLE_VALUE)
+        return 0;
+    char buffer[SETTINGS_LINE_SIZE] = "";
+    DWORD got = 0;
+    if (!ReadFile(file, buffer, sizeof buffer - 1, &got, NULL)) {
+        CloseHandle(file);
+        return 0;
+    }
+    parse_settings_line(&settings, buffer, got);
+    CloseHandle(file);
+    reset_font_parameters(&settings);
+    return 1;
+}
+
+static int report_save_failure(const char *text)
+{
+    MessageBoxA(NULL, text, "Save Preferences Error", MB_OK);
+    return 0;
+}
+
+// Puts the finished temporary file in the place of the settings file. The 95
+// family has no MoveFileExA; there the old file is removed first.
+static int replace_settings_file(const char *temporary, const char *path)
+{
+    if (MoveFileExA(temporary, path, MOVEFILE_REPLACE_EXISTING))
+        return 1;
+    DeleteFileA(path);
+    return MoveFileA(temporary, path);
+}
+
+int save_settings()
+{
+    if (settings.save_positions) {
+        record_window_rects();
+    } else {
+        settings.frame_rect = window_rect{};
+        for (int i = 0; i < TOOL_WINDOW_COUNT; i++)
+            *tool_window_kinds[i].rect = window_rect{};
+    }
+    char line[SETTINGS_LINE_SIZE];
+    DWORD length = (DWORD)format_settings_line(&settings, line, sizeof line);
+
+    // The settings are written beside the file first and replace it only when
+    // complete, so a failed write never loses the settings already saved.
+    char path[MAX_PATH + 16], temporary[MAX_PATH + 16];
+    lstrcpynA(path, start_directory, MAX_PATH);
+    lstrcatA(path, "\\");
+    lstrcatA(path, settings_file_name);
+    lstrcpyA(temporary, path);
+    lstrcatA(temporary, ".new");
+
+    HANDLE file = CreateFileA(temporary, GENERIC_WRITE, 0, NULL, CREATE_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, NULL);
+    if (file == INVALID_HANDLE_VALUE)
+        return report_save_failure("File open failed.");
+    DWORD written = 0;
+    BOOL wrote = WriteFile(file, line, length, &written, NULL) && written == length;
+    wrote = CloseHandle(file) && wrote;
+    if (!wrote || !replace_settings_file(temporary, path)) {
+        DeleteFileA(temporary);
+        return report_save_failure("File write failed.");
+    }
+    return 1;
+}
+
+void record_window_rects()
+{
+    RECT r;
+    GetWindowRect(frame_window, &r);
+    settings.frame_rect = window_rect{r.left, r.top, r.right - r.left, r.bottom - r.top};
+    int origin_x = settings.frame_rect.x + GetSystemMetrics(SM_CXFRAME);
+    int origin_y = settings.frame_rect.y + GetSystemMetrics(SM_CYCAPTION) +
+                   GetSystemMetrics(SM_CYMENU) + GetSystemMetrics(SM_CYFRAME);
+    for (int i = 0; i < TOOL_WINDOW_COUNT; i++) {
+        HWND window = *tool_window_kinds[i].handle;
+        if (!window)
+            continue;
+        GetWindowRect(window, &r);
+        int dx = r.left - origin_x, dy = r.top - origin_y;
+        *tool_window_kinds[i].rect =
+            window_rect{dx > 3 ? dx : 0, dy > 3 ? dy : 0, r.right - r.left, r.bottom - r.top};
+    }
+}
+
+HFONT create_reader_font(int height)
+{
+    return CreateFontA(height, settings.font_width, settings.font_escapement,
+                       settings.font_orientation, settings.font_width, 0, 0, 0,
+                       (DWORD)settings.font_charset, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                       PROOF_QUALITY, DEFAULT_PITCH | FF_DONTCARE, settings.face_name);
+}

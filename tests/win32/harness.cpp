@@ -1,0 +1,178 @@
+#define DOCTEST_CONFIG_IMPLEMENT
+#include "harness.h"
+
+#include "app/startup.h"
+#include "app/window_classes.h"
+#include "app/window_handles.h"
+
+#include <stdio.h>
+
+std::vector<shown_message> shown_messages;
+static HHOOK message_box_hook;
+
+void pump_messages()
+{
+    MSG msg;
+    while (PeekMessageA(&msg, NULL, 0, 0, PM_REMOVE)) {
+        if (msg.message == WM_QUIT)
+            continue;
+        if (mdi_client && TranslateMDISysAccel(mdi_client, &msg))
+            continue;
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+}
+
+void pump_for(DWORD milliseconds)
+{
+    DWORD start = GetTickCount();
+    while (GetTickCount() - start < milliseconds) {
+        pump_messages();
+        MsgWaitForMultipleObjects(0, NULL, FALSE, 5, QS_ALLINPUT);
+    }
+    pump_messages();
+}
+
+static BOOL CALLBACK find_combo_box(HWND child, LPARAM found)
+{
+    char class_name[32] = "";
+    GetClassNameA(child, class_name, sizeof class_name);
+    if (lstrcmpiA(class_name, "ComboBox") == 0)
+        *(int *)found = 1;
+    return TRUE;
+}
+
+static BOOL CALLBACK find_message_text(HWND child, LPARAM text)
+{
+    char class_name[32] = "";
+    GetClassNameA(child, class_name, sizeof class_name);
+    std::string own = window_text(child);
+    if (lstrcmpiA(class_name, "Static") == 0 && !own.empty())
+        *(std::string *)text = own;
+    return TRUE;
+}
+
+// A dialog without combo boxes is a message box (the Open dialog has them):
+// note what it says and close it as if OK were pressed.
+static LRESULT CALLBACK watch_message_boxes(int code, WPARAM wparam, LPARAM lparam)
+{
+    if (code == HCBT_ACTIVATE) {
+        HWND window = (HWND)wparam;
+        char class_name[32] = "";
+        GetClassNameA(window, class_name, sizeof class_name);
+        int has_combo = 0;
+        EnumChildWindows(window, find_combo_box, (LPARAM)&has_combo);
+        if (lstrcmpA(class_name, "#32770") == 0 && !has_combo) {
+            shown_message m;
+            EnumChildWindows(window, find_message_text, (LPARAM)&m.text);
+            m.caption = window_text(window);
+            shown_messages.push_back(m);
+            PostMessageA(window, WM_COMMAND, IDOK, 0);
+        }
+    }
+    return CallNextHookEx(message_box_hook, code, wparam, lparam);
+}
+
+std::string enter_fresh_directory()
+{
+    static int count;
+    char base[MAX_PATH];
+    GetTempPathA(sizeof base, base);
+    char path[MAX_PATH];
+    snprintf(path, sizeof path, "%stavrin-test-%lu-%d", base, GetCurrentProcessId(), ++count);
+    CreateDirectoryA(path, NULL);
+    SetCurrentDirectoryA(path);
+    return path;
+}
+
+HWND start_program(int show)
+{
+    shown_messages.clear();
+    init_shared_state(GetModuleHandleA(NULL));
+    HWND frame = create_frame_window(show);
+    pump_messages();
+    return frame;
+}
+
+void stop_program()
+{
+    if (frame_window && IsWindow(frame_window))
+        DestroyWindow(frame_window);
+    if (about_window && IsWindow(about_window))
+        DestroyWindow(about_window);
+    pump_messages();
+    frame_window = 0;
+    mdi_client = 0;
+}
+
+std::string read_whole_file(const std::string &path)
+{
+    std::string bytes;
+    FILE *f = fopen(path.c_str(), "rb");
+    if (!f)
+        return bytes;
+    char buffer[4096];
+    size_t n;
+    while ((n = fread(buffer, 1, sizeof buffer, f)) > 0)
+        bytes.append(buffer, n);
+    fclose(f);
+    return bytes;
+}
+
+void write_whole_file(const std::string &path, const std::string &bytes)
+{
+    FILE *f = fopen(path.c_str(), "wb");
+    REQUIRE(f != nullptr);
+    fwrite(bytes.data(), 1, bytes.size(), f);
+    fclose(f);
+}
+
+int file_exists(const std::string &path)
+{
+    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+std::string window_text(HWND window)
+{
+    char text[1024] = "";
+    GetWindowTextA(window, text, sizeof text);
+    return text;
+}
+
+void put_clipboard_text(const std::string &text)
+{
+    REQUIRE(OpenClipboard(NULL));
+    EmptyClipboard();
+    HGLOBAL data = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
+    char *p = (char *)GlobalLock(data);
+    memcpy(p, text.c_str(), text.size() + 1);
+    GlobalUnlock(data);
+    SetClipboardData(CF_TEXT, data);
+    CloseClipboard();
+}
+
+std::string clipboard_text()
+{
+    std::string text = "<none>";
+    if (!OpenClipboard(NULL))
+        return "<clipboard busy>";
+    HANDLE data = GetClipboardData(CF_TEXT);
+    if (data) {
+        text = (const char *)GlobalLock(data);
+        GlobalUnlock(data);
+    }
+    CloseClipboard();
+    return text;
+}
+
+int main(int argc, char **argv)
+{
+    app_instance = GetModuleHandleA(NULL);
+    if (!register_window_classes()) {
+        fprintf(stderr, "cannot register the window classes\n");
+        return 1;
+    }
+    message_box_hook = SetWindowsHookExA(WH_CBT, watch_message_boxes, NULL, GetCurrentThreadId());
+    doctest::Context context(argc, argv);
+    return context.run();
+}

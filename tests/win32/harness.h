@@ -1,0 +1,40 @@
+// Helpers for the tests that run the real program's windows under Wine.
+#pragma once
+#include <windows.h>
+#include <string>
+#include <vector>
+
+#include "doctest.h"
+
+// Dispatches every queued message, as the program's loop would.
+void pump_messages();
+// Pumps for the given time, sleeping while the queue is empty.
+void pump_for(DWORD milliseconds);
+
+// Message boxes shown by the program are read and closed by a hook; each
+// becomes one entry here.
+struct shown_message {
+    std::string text;
+    std::string caption;
+};
+extern std::vector<shown_message> shown_messages;
+
+// Makes a new empty folder the current directory and returns its path.
+std::string enter_fresh_directory();
+
+// Start-up as the program runs it (the classes are registered once for the
+// whole run), then the queued commands; returns the frame.
+HWND start_program(int show = SW_SHOWNORMAL);
+// Destroys the frame and the About window, as the end of the program does.
+void stop_program();
+
+std::string read_whole_file(const std::string &path);
+void write_whole_file(const std::string &path, const std::string &bytes);
+int file_exists(const std::string &path);
+
+std::string window_text(HWND window);
+
+// Puts text on the clipboard as CF_TEXT.
+void put_clipboard_text(const std::string &text);
+// The clipboard's CF_TEXT, or "<none>" when it holds none.
+std::string clipboard_text();
