@@ -8,6 +8,7 @@
 #include <stdio.h>
 
 std::vector<shown_message> shown_messages;
+std::vector<std::string> created_classes;
 static HHOOK message_box_hook;
 
 void pump_messages()
@@ -56,6 +57,11 @@ static BOOL CALLBACK find_message_text(HWND child, LPARAM text)
 // note what it says and close it as if OK were pressed.
 static LRESULT CALLBACK watch_message_boxes(int code, WPARAM wparam, LPARAM lparam)
 {
+    if (code == HCBT_CREATEWND) {
+        char class_name[64] = "";
+        GetClassNameA((HWND)wparam, class_name, sizeof class_name);
+        created_classes.push_back(class_name);
+    }
     if (code == HCBT_ACTIVATE) {
         HWND window = (HWND)wparam;
         char class_name[32] = "";
@@ -88,6 +94,7 @@ std::string enter_fresh_directory()
 HWND start_program(int show)
 {
     shown_messages.clear();
+    created_classes.clear();
     init_shared_state(GetModuleHandleA(NULL));
     HWND frame = create_frame_window(show);
     pump_messages();

@@ -19,6 +19,10 @@ struct shown_message {
 };
 extern std::vector<shown_message> shown_messages;
 
+// The class of every window created since the program was last started, in
+// the order of creation.
+extern std::vector<std::string> created_classes;
+
 // Makes a new empty folder the current directory and returns its path.
 std::string enter_fresh_directory();
 

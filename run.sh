@@ -1,0 +1,26 @@
+#!/bin/bash
+# Installs what is missing, builds tavrin.exe and starts it under Wine.
+# With a display (DISPLAY set) it appears there. Without one it runs on a
+# virtual display and saves a screenshot of it every two seconds to
+# build/screen.png; stop it with Ctrl-C.
+set -euo pipefail
+cd "$(dirname "$0")"
+tools/setup.sh
+tools/build.sh --program-only
+mkdir -p build/run
+cp build/win32/tavrin.exe build/run/
+cd build/run
+if [ -n "${DISPLAY:-}" ]; then
+    export TAVRIN_USE_DISPLAY=1
+    exec ../../tests/wine/with-wine.sh ../win32/wineprefix ../../tests/wine/wine-run.sh tavrin.exe
+fi
+echo "No display: Tavrin runs on a virtual display."
+echo "Its screen is saved every 2 s to $(pwd)/../screen.png. Press Ctrl-C to stop."
+exec ../../tests/wine/with-wine.sh ../win32/wineprefix bash -c '
+    ../../tests/wine/wine-run.sh tavrin.exe &
+    program=$!
+    trap "kill $program 2>/dev/null" INT TERM
+    while kill -0 $program 2>/dev/null; do
+        sleep 2
+        import -window root ../screen.png 2>/dev/null || true
+    done'
