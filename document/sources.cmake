@@ -1,6 +1,9 @@
 # Sources of document/: those that draw nothing build natively too.
 list(APPEND TAVRIN_PURE_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/document_state.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/file_kind.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/html_text.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/word_text.cpp
 )
 list(APPEND TAVRIN_WIN32_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/document.cpp
