@@ -6,6 +6,7 @@ list(APPEND TAVRIN_PURE_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/words.cpp
 )
 list(APPEND TAVRIN_WIN32_SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/drawing.cpp
     ${CMAKE_CURRENT_LIST_DIR}/navigator.cpp
     ${CMAKE_CURRENT_LIST_DIR}/reader.cpp
 )
