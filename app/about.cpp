@@ -24,23 +24,20 @@ static const about_line notice_lines[2] = {
     {"http://www.quickleaf-software.example/tavrin", 10, 270},
 };
 
-static HFONT create_about_font(int height, int width, int italic, int underline)
-{
+static HFONT create_about_font(int height, int width, int italic, int underline) {
     return CreateFontA(height, width, 0, 0, FW_NORMAL, italic, underline, 0, ANSI_CHARSET,
                        OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
                        DEFAULT_PITCH | FF_ROMAN, "Times New Roman");
 }
 
-static void draw_lines(HDC dc, HFONT font, const about_line *lines, int count)
-{
+static void draw_lines(HDC dc, HFONT font, const about_line *lines, int count) {
     SetMapperFlags(dc, 1);
     SelectObject(dc, font);
     for (int i = 0; i < count; i++)
         TextOutA(dc, lines[i].x, lines[i].y, lines[i].text, lstrlenA(lines[i].text));
 }
 
-static void draw_about(HDC dc, const RECT *client)
-{
+static void draw_about(HDC dc, const RECT *client) {
     HBRUSH black = CreateSolidBrush(RGB(0, 0, 0));
     FillRect(dc, client, black);
     DeleteObject(black);
@@ -68,16 +65,14 @@ static void draw_about(HDC dc, const RECT *client)
 
 // Centres the window on the screen; on a screen smaller than the window the
 // position goes negative and the window hangs over the edges.
-static void place_about_window(HWND window)
-{
+static void place_about_window(HWND window) {
     RECT desktop;
     GetWindowRect(GetDesktopWindow(), &desktop);
     SetWindowPos(window, 0, (desktop.right - ABOUT_WIDTH) / 2, (desktop.bottom - ABOUT_HEIGHT) / 2,
                  ABOUT_WIDTH, ABOUT_HEIGHT, SWP_SHOWWINDOW);
 }
 
-static LRESULT on_create(HWND window)
-{
+static LRESULT on_create(HWND window) {
     HDC dc = GetDC(window);
     place_about_window(window);
     RECT client;
@@ -87,8 +82,7 @@ static LRESULT on_create(HWND window)
     return 0;
 }
 
-static LRESULT on_paint(HWND window)
-{
+static LRESULT on_paint(HWND window) {
     PAINTSTRUCT ps;
     HDC dc = BeginPaint(window, &ps);
     if (dc) {
@@ -101,20 +95,17 @@ static LRESULT on_paint(HWND window)
     return 0;
 }
 
-static LRESULT on_hide(HWND window)
-{
+static LRESULT on_hide(HWND window) {
     ShowWindow(window, SW_HIDE);
     return 0;
 }
 
-static LRESULT on_destroy()
-{
+static LRESULT on_destroy() {
     about_window = 0;
     return 0;
 }
 
-static LRESULT CALLBACK about_window_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam)
-{
+static LRESULT CALLBACK about_window_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
     switch (message) {
     case WM_CREATE: return on_create(window);
     case WM_PAINT: return on_paint(window);
@@ -126,7 +117,6 @@ static LRESULT CALLBACK about_window_proc(HWND window, UINT message, WPARAM wpar
     return DefWindowProcA(window, message, wparam, lparam);
 }
 
-int register_about_class()
-{
+int register_about_class() {
     return register_tavrin_class("TAV_ABOUT", about_window_proc, "TAV", COLOR_APPWORKSPACE, NULL);
 }

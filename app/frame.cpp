@@ -16,14 +16,13 @@ HINSTANCE app_instance;
 HWND frame_window, mdi_client, navigator_window, reader_window, speed_window, fonts_window,
     color_window, preferences_window, glom_window, about_window;
 
-static LRESULT on_create(HWND frame)
-{
+static LRESULT on_create(HWND frame) {
     CLIENTCREATESTRUCT client = {};
     client.hWindowMenu = GetSubMenu(GetMenu(frame), 3);
     client.idFirstChild = FIRST_CHILD_ID;
-    mdi_client = CreateWindowExA(WS_EX_CLIENTEDGE, "MDICLIENT", NULL, WS_CHILD | WS_CLIPCHILDREN,
-                                 0, 0, 0, 0, frame, (HMENU)(INT_PTR)MDI_CLIENT_ID, app_instance,
-                                 &client);
+    mdi_client =
+        CreateWindowExA(WS_EX_CLIENTEDGE, "MDICLIENT", NULL, WS_CHILD | WS_CLIPCHILDREN, 0, 0, 0, 0,
+                        frame, (HMENU)(INT_PTR)MDI_CLIENT_ID, app_instance, &client);
     ShowWindow(mdi_client, SW_SHOW);
     frame_window = frame;
     if (settings.save_positions)
@@ -34,45 +33,39 @@ static LRESULT on_create(HWND frame)
     return 0;
 }
 
-static LRESULT on_size(LPARAM lparam)
-{
+static LRESULT on_size(LPARAM lparam) {
     MoveWindow(mdi_client, 0, 0, LOWORD(lparam), HIWORD(lparam), TRUE);
     return 0;
 }
 
-static LRESULT on_destroy()
-{
+static LRESULT on_destroy() {
     if (settings.save_on_exit)
         save_settings();
     PostQuitMessage(0);
     return 0;
 }
 
-static void close_active_child()
-{
+static void close_active_child() {
     HWND child = (HWND)SendMessageA(mdi_client, WM_MDIGETACTIVE, 0, 0);
     if (child)
         SendMessageA(mdi_client, WM_MDIDESTROY, (WPARAM)child, 0);
 }
 
-static void cascade_children()
-{
+static void cascade_children() {
     if (uses_95_shell_calls())
         CascadeWindows(mdi_client, MDITILE_SKIPDISABLED, NULL, 0, NULL);
     else
         SendMessageA(mdi_client, WM_MDICASCADE, MDITILE_SKIPDISABLED, 0);
 }
 
-static void tile_children(UINT how)
-{
+static void tile_children(UINT how) {
     if (uses_95_shell_calls())
         TileWindows(mdi_client, how, NULL, 0, NULL);
     else
         SendMessageA(mdi_client, WM_MDITILE, how, 0);
 }
 
-static void show_about_window()
-{
+static void show_about_window() {
     if (about_window) {
         ShowWindow(about_window, SW_SHOWNORMAL);
         return;
@@ -81,8 +74,7 @@ static void show_about_window()
                                    CW_USEDEFAULT, 0, NULL, NULL, app_instance, NULL);
 }
 
-static void set_caption(const char *first, const char *second, const char *third)
-{
+static void set_caption(const char *first, const char *second, const char *third) {
     char caption[MAX_PATH + 64];
     lstrcpynA(caption, first, sizeof caption);
     lstrcpynA(caption + lstrlenA(caption), second, sizeof caption - lstrlenA(caption));
@@ -90,8 +82,7 @@ static void set_caption(const char *first, const char *second, const char *third
     SetWindowTextA(frame_window, caption);
 }
 
-static void open_file()
-{
+static void open_file() {
     reset_document();
     if (!open_file_dialog(NULL))
         return;
@@ -103,14 +94,12 @@ static void open_file()
     set_caption("Tavrin - File [ ", file_title, " ]");
 }
 
-static void start_reader()
-{
+static void start_reader() {
     running = 1;
     PostMessageA(reader_window, WM_COMMAND, CMD_START, 0);
 }
 
-static void paste()
-{
+static void paste() {
     if (!paste_clipboard()) {
         MessageBoxA(NULL, "Problem with clipboard", "Paste error", MB_OK);
         return;
@@ -122,8 +111,7 @@ static void paste()
     }
 }
 
-int run_frame_command(HWND frame, int command)
-{
+int run_frame_command(HWND frame, int command) {
     switch (command) {
     case CMD_EXIT: DestroyWindow(frame); break;
     case CMD_CLOSE: close_active_child(); break;
@@ -148,8 +136,7 @@ int run_frame_command(HWND frame, int command)
     return 1;
 }
 
-static LRESULT CALLBACK frame_window_proc(HWND frame, UINT message, WPARAM wparam, LPARAM lparam)
-{
+static LRESULT CALLBACK frame_window_proc(HWND frame, UINT message, WPARAM wparam, LPARAM lparam) {
     switch (message) {
     case WM_CREATE: return on_create(frame);
     case WM_SIZE: return on_size(lparam);
@@ -162,7 +149,6 @@ static LRESULT CALLBACK frame_window_proc(HWND frame, UINT message, WPARAM wpara
     return DefFrameProcA(frame, mdi_client, message, wparam, lparam);
 }
 
-int register_frame_class()
-{
+int register_frame_class() {
     return register_tavrin_class("TAV", frame_window_proc, "TAV", COLOR_APPWORKSPACE, "TAV");
 }

@@ -1,7 +1,6 @@
 #include <windows.h>
 #include "app/startup.h"
 
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show)
-{
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
     return tavrin_main(instance, show);
 }

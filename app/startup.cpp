@@ -12,8 +12,7 @@
 
 #include <string.h>
 
-void init_shared_state(HINSTANCE instance)
-{
+void init_shared_state(HINSTANCE instance) {
     lstrcpyA(settings_file_name, "tav.dat");
     app_instance = instance;
     frame_window = mdi_client = about_window = 0;
@@ -42,8 +41,7 @@ void init_shared_state(HINSTANCE instance)
     GetCurrentDirectoryA(sizeof start_directory, start_directory);
 }
 
-HWND create_frame_window(int show)
-{
+HWND create_frame_window(int show) {
     const window_rect &r = settings.frame_rect;
     int x = CW_USEDEFAULT, y = 0, width = CW_USEDEFAULT, height = 0;
     if (r.width >= 32 && r.height >= 32) {
@@ -52,8 +50,8 @@ HWND create_frame_window(int show)
         width = r.width;
         height = r.height;
     }
-    HWND frame = CreateWindowExA(0, "TAV", "Tavrin", WS_OVERLAPPEDWINDOW, x, y, width, height,
-                                 NULL, NULL, app_instance, NULL);
+    HWND frame = CreateWindowExA(0, "TAV", "Tavrin", WS_OVERLAPPEDWINDOW, x, y, width, height, NULL,
+                                 NULL, app_instance, NULL);
     if (!frame)
         return 0;
     ShowWindow(frame, show);
@@ -61,8 +59,7 @@ HWND create_frame_window(int show)
     return frame;
 }
 
-int run_message_loop()
-{
+int run_message_loop() {
     MSG msg;
     while (GetMessageA(&msg, NULL, 0, 0) > 0) {
         if (mdi_client && TranslateMDISysAccel(mdi_client, &msg))
@@ -73,8 +70,7 @@ int run_message_loop()
     return (int)msg.wParam;
 }
 
-int tavrin_main(HINSTANCE instance, int show)
-{
+int tavrin_main(HINSTANCE instance, int show) {
     app_instance = instance;
     if (!register_window_classes())
         return 0;

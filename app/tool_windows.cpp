@@ -12,16 +12,14 @@ const tool_window_kind tool_window_kinds[TOOL_WINDOW_COUNT] = {
     {CMD_NAVIGATOR, "NAVCLASS", "Navigation", &navigator_window, &settings.navigator_rect},
 };
 
-const tool_window_kind *tool_window_for_command(int command)
-{
+const tool_window_kind *tool_window_for_command(int command) {
     for (int i = 0; i < TOOL_WINDOW_COUNT; i++)
         if (tool_window_kinds[i].command == command)
             return &tool_window_kinds[i];
     return 0;
 }
 
-void open_tool_window(const tool_window_kind *kind)
-{
+void open_tool_window(const tool_window_kind *kind) {
     if (*kind->handle) {
         SetFocus(*kind->handle);
         return;
@@ -29,8 +27,8 @@ void open_tool_window(const tool_window_kind *kind)
     const window_rect *r = kind->rect;
     HWND window;
     if (r->x || r->y || r->width || r->height)
-        window = CreateMDIWindowA(kind->class_name, kind->title, 0, r->x, r->y, r->width,
-                                  r->height, mdi_client, app_instance, 0);
+        window = CreateMDIWindowA(kind->class_name, kind->title, 0, r->x, r->y, r->width, r->height,
+                                  mdi_client, app_instance, 0);
     else
         window = CreateMDIWindowA(kind->class_name, kind->title, 0, CW_USEDEFAULT, CW_USEDEFAULT,
                                   CW_USEDEFAULT, CW_USEDEFAULT, mdi_client, app_instance, 0);
@@ -38,14 +36,12 @@ void open_tool_window(const tool_window_kind *kind)
     ShowWindow(window, SW_SHOW);
 }
 
-void forget_tool_window(HWND *handle, window_rect *rect)
-{
+void forget_tool_window(HWND *handle, window_rect *rect) {
     rect->x = rect->y = rect->width = rect->height = 0;
     *handle = 0;
 }
 
-LRESULT CALLBACK plain_tool_window_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam)
-{
+LRESULT CALLBACK plain_tool_window_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
     if (message == WM_DESTROY) {
         char class_name[32] = "";
         GetClassNameA(window, class_name, sizeof class_name);

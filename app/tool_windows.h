@@ -7,8 +7,8 @@ struct tool_window_kind {
     int command;            // the frame command that opens it
     const char *class_name; // its window class
     const char *title;
-    HWND *handle;           // its entry in the window-handle registry
-    window_rect *rect;      // its saved placement in the Settings
+    HWND *handle;      // its entry in the window-handle registry
+    window_rect *rect; // its saved placement in the Settings
 };
 
 enum { TOOL_WINDOW_COUNT = 7 };

@@ -1,8 +1,7 @@
 #include <windows.h>
 #include "app/version.h"
 
-int uses_95_shell_calls()
-{
+int uses_95_shell_calls() {
     DWORD version = GetVersion();
     if (!(version & 0x80000000u))
         return 0;

@@ -12,8 +12,7 @@
 #include "glom/glom.h"
 
 int register_tavrin_class(const char *class_name, WNDPROC procedure, const char *icon_name,
-                          int background_colour, const char *menu_name)
-{
+                          int background_colour, const char *menu_name) {
     HICON icon = LoadIconA(app_instance, icon_name);
     HCURSOR cursor = LoadCursorA(NULL, IDC_ARROW);
     HBRUSH brush = (HBRUSH)(INT_PTR)(background_colour + 1);
@@ -28,8 +27,7 @@ int register_tavrin_class(const char *class_name, WNDPROC procedure, const char 
         wc.hbrBackground = brush;
         wc.lpszMenuName = menu_name;
         wc.lpszClassName = class_name;
-        wc.hIconSm = (HICON)LoadImageA(app_instance, class_name, IMAGE_ICON, 0, 0,
-                                       LR_DEFAULTCOLOR);
+        wc.hIconSm = (HICON)LoadImageA(app_instance, class_name, IMAGE_ICON, 0, 0, LR_DEFAULTCOLOR);
         return RegisterClassExA(&wc) != 0;
     }
     WNDCLASSA wc = {};
@@ -44,8 +42,7 @@ int register_tavrin_class(const char *class_name, WNDPROC procedure, const char 
     return RegisterClassA(&wc) != 0;
 }
 
-int register_window_classes()
-{
+int register_window_classes() {
     return register_frame_class() && register_navigator_class() && register_reader_class() &&
            register_fonts_class() && register_speed_class() && register_preferences_class() &&
            register_color_class() && register_glom_class() && register_about_class();

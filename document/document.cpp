@@ -7,8 +7,7 @@
 
 enum { WELCOME_BLOCK_SIZE = 255 };
 
-int reset_document()
-{
+int reset_document() {
     HGLOBAL block = GlobalAlloc(GMEM_ZEROINIT, WELCOME_BLOCK_SIZE);
     if (!block) {
         MessageBoxA(NULL, "GlobalAlloc  failed!", NULL, MB_OK);
@@ -27,8 +26,7 @@ int reset_document()
     return 1;
 }
 
-unsigned char *resize_text_block(uint32_t length)
-{
+unsigned char *resize_text_block(uint32_t length) {
     if (length == 0xFFFFFFFFu)
         return 0;
     HGLOBAL old_block = (HGLOBAL)document.text_block;
@@ -57,8 +55,7 @@ unsigned char *resize_text_block(uint32_t length)
     return text;
 }
 
-void commit_text_block(uint32_t length)
-{
+void commit_text_block(uint32_t length) {
     document.text[length] = 0;
     GlobalUnlock((HGLOBAL)document.text_block);
     document.text_length = length;
@@ -67,15 +64,13 @@ void commit_text_block(uint32_t length)
     ask_navigator_to_redraw();
 }
 
-void ask_navigator_to_redraw()
-{
+void ask_navigator_to_redraw() {
     if (navigator_window)
         PostMessageA(navigator_window, WM_PAINT, 0, 0);
 }
 
 // The first of the text formats the clipboard offers, read as single bytes.
-static HANDLE clipboard_text_data()
-{
+static HANDLE clipboard_text_data() {
     static const UINT formats[] = {CF_TEXT, CF_LOCALE, CF_OEMTEXT, CF_UNICODETEXT};
     for (UINT format : formats) {
         HANDLE data = GetClipboardData(format);
@@ -86,14 +81,12 @@ static HANDLE clipboard_text_data()
 }
 
 // Bytes before the first zero, never counting past the end of the data.
-static uint32_t bounded_text_length(const unsigned char *bytes, SIZE_T size)
-{
+static uint32_t bounded_text_length(const unsigned char *bytes, SIZE_T size) {
     const void *zero = memchr(bytes, 0, size);
     return (uint32_t)(zero ? (const unsigned char *)zero - bytes : size);
 }
 
-int paste_clipboard()
-{
+int paste_clipboard() {
     if (!navigator_window)
         return 0;
     if (!OpenClipboard(frame_window))

@@ -3,7 +3,6 @@
 #include "app/tool_windows.h"
 #include "app/window_classes.h"
 
-int register_preferences_class()
-{
+int register_preferences_class() {
     return register_tavrin_class("PREFCLASS", plain_tool_window_proc, "PREF", COLOR_WINDOW, "TAV");
 }

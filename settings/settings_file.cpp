@@ -9,8 +9,7 @@ char settings_file_name[16];
 char start_directory[260];
 HFONT reader_font;
 
-int load_settings()
-{
+int load_settings() {
     HANDLE file = CreateFileA(settings_file_name, GENERIC_READ, 0, NULL, OPEN_EXISTING,
                               FILE_ATTRIBUTE_NORMAL, NULL);
     if (file == INVALID_HANDLE_VALUE)
@@ -27,24 +26,21 @@ int load_settings()
     return 1;
 }
 
-static int report_save_failure(const char *text)
-{
+static int report_save_failure(const char *text) {
     MessageBoxA(NULL, text, "Save Preferences Error", MB_OK);
     return 0;
 }
 
 // Puts the finished temporary file in the place of the settings file. The 95
 // family has no MoveFileExA; there the old file is removed first.
-static int replace_settings_file(const char *temporary, const char *path)
-{
+static int replace_settings_file(const char *temporary, const char *path) {
     if (MoveFileExA(temporary, path, MOVEFILE_REPLACE_EXISTING))
         return 1;
     DeleteFileA(path);
     return MoveFileA(temporary, path);
 }
 
-int save_settings()
-{
+int save_settings() {
     if (settings.save_positions) {
         record_window_rects();
     } else {
@@ -64,8 +60,8 @@ int save_settings()
     lstrcpyA(temporary, path);
     lstrcatA(temporary, ".new");
 
-    HANDLE file = CreateFileA(temporary, GENERIC_WRITE, 0, NULL, CREATE_ALWAYS,
-                              FILE_ATTRIBUTE_NORMAL, NULL);
+    HANDLE file =
+        CreateFileA(temporary, GENERIC_WRITE, 0, NULL, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, NULL);
     if (file == INVALID_HANDLE_VALUE)
         return report_save_failure("File open failed.");
     DWORD written = 0;
@@ -78,8 +74,7 @@ int save_settings()
     return 1;
 }
 
-void record_window_rects()
-{
+void record_window_rects() {
     RECT r;
     GetWindowRect(frame_window, &r);
     settings.frame_rect = window_rect{r.left, r.top, r.right - r.left, r.bottom - r.top};
@@ -97,8 +92,7 @@ void record_window_rects()
     }
 }
 
-HFONT create_reader_font(int height)
-{
+HFONT create_reader_font(int height) {
     return CreateFontA(height, settings.font_width, settings.font_escapement,
                        settings.font_orientation, settings.font_width, 0, 0, 0,
                        (DWORD)settings.font_charset, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,

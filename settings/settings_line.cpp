@@ -6,23 +6,14 @@
 Settings settings;
 
 // The 45 integers in the order in which the settings line holds them.
-static int32_t *settings_integer(Settings *s, int index)
-{
-    window_rect *rects[8] = {&s->frame_rect, &s->navigator_rect, &s->preferences_rect,
-                             &s->color_rect, &s->speed_rect,     &s->fonts_rect,
+static int32_t *settings_integer(Settings *s, int index) {
+    window_rect *rects[8] = {&s->frame_rect,  &s->navigator_rect, &s->preferences_rect,
+                             &s->color_rect,  &s->speed_rect,     &s->fonts_rect,
                              &s->reader_rect, &s->glom_rect};
-    int32_t *head[12] = {&s->words_per_minute,
-                         &s->font_height,
-                         &s->text_red,
-                         &s->text_green,
-                         &s->text_blue,
-                         &s->back_red,
-                         &s->back_green,
-                         &s->back_blue,
-                         &s->react_to_punctuation,
-                         &s->extra_delay,
-                         &s->save_on_exit,
-                         &s->save_positions};
+    int32_t *head[12] = {&s->words_per_minute, &s->font_height,  &s->text_red,
+                         &s->text_green,       &s->text_blue,    &s->back_red,
+                         &s->back_green,       &s->back_blue,    &s->react_to_punctuation,
+                         &s->extra_delay,      &s->save_on_exit, &s->save_positions};
     if (index < 12)
         return head[index];
     if (index < 44) {
@@ -33,16 +24,14 @@ static int32_t *settings_integer(Settings *s, int index)
     return &s->html_as_text;
 }
 
-void reset_font_parameters(Settings *s)
-{
+void reset_font_parameters(Settings *s) {
     s->font_width = 0;
     s->font_escapement = 0;
     s->font_orientation = 0;
     s->font_charset = 1;
 }
 
-void apply_default_settings(Settings *s)
-{
+void apply_default_settings(Settings *s) {
     memset(s, 0, sizeof *s);
     strcpy(s->face_name, "Times New Roman");
     s->words_per_minute = 490;
@@ -53,8 +42,7 @@ void apply_default_settings(Settings *s)
     reset_font_parameters(s);
 }
 
-size_t format_settings_line(const Settings *s, char *buffer, size_t size)
-{
+size_t format_settings_line(const Settings *s, char *buffer, size_t size) {
     Settings copy = *s;
     size_t used = 0;
     for (int i = 0; i < SETTINGS_INTEGER_COUNT; i++) {
@@ -69,15 +57,13 @@ size_t format_settings_line(const Settings *s, char *buffer, size_t size)
     return used;
 }
 
-static int is_space(char c)
-{
+static int is_space(char c) {
     return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
 }
 
 // One value as "%d" reads it. A value beyond 32 bits is held at the nearest
 // limit instead of overflowing.
-static int read_integer(const char *text, size_t length, size_t *at, int32_t *value)
-{
+static int read_integer(const char *text, size_t length, size_t *at, int32_t *value) {
     size_t i = *at;
     while (i < length && is_space(text[i]))
         i++;
@@ -101,8 +87,7 @@ static int read_integer(const char *text, size_t length, size_t *at, int32_t *va
     return 1;
 }
 
-int parse_settings_line(Settings *s, const char *text, size_t length)
-{
+int parse_settings_line(Settings *s, const char *text, size_t length) {
     size_t at = 0;
     int count = 0;
     while (count < SETTINGS_INTEGER_COUNT) {

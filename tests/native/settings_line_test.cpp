@@ -6,15 +6,13 @@
 #include <string.h>
 #include <string>
 
-static std::string line_of(const Settings &s)
-{
+static std::string line_of(const Settings &s) {
     char buffer[SETTINGS_LINE_SIZE];
     size_t n = format_settings_line(&s, buffer, sizeof buffer);
     return std::string(buffer, n);
 }
 
-static Settings parsed(const std::string &text, int *count = nullptr)
-{
+static Settings parsed(const std::string &text, int *count = nullptr) {
     Settings s;
     memset(&s, 0, sizeof s);
     int n = parse_settings_line(&s, text.data(), text.size());
@@ -23,8 +21,7 @@ static Settings parsed(const std::string &text, int *count = nullptr)
     return s;
 }
 
-TEST(SettingsLine, DefaultsGiveThe116ByteLine)
-{
+TEST(SettingsLine, DefaultsGiveThe116ByteLine) {
     Settings s;
     apply_default_settings(&s);
     std::string expected = "490 100 0 0 0 255 255 255 1 2 ";
@@ -35,8 +32,7 @@ TEST(SettingsLine, DefaultsGiveThe116ByteLine)
     EXPECT_EQ(116u, line_of(s).size());
 }
 
-TEST(SettingsLine, SavedThenLoadedIsTheSame)
-{
+TEST(SettingsLine, SavedThenLoadedIsTheSame) {
     Settings s;
     apply_default_settings(&s);
     s.frame_rect = window_rect{-4, -8, 800, 600};
@@ -48,8 +44,7 @@ TEST(SettingsLine, SavedThenLoadedIsTheSame)
     EXPECT_STREQ("Times New Roman", back.face_name);
 }
 
-static std::string zeros(int n)
-{
+static std::string zeros(int n) {
     std::string s;
     for (int i = 0; i < n; i++)
         s += "0 ";
@@ -60,15 +55,14 @@ static std::string zeros(int n)
 struct parse_case {
     const char *label;
     std::string text;
-    int count;              // integers read
-    int32_t wpm;            // words_per_minute
-    int32_t frame_x;        // frame_rect.x
-    int32_t html_as_text;   // the 45th integer
+    int count;            // integers read
+    int32_t wpm;          // words_per_minute
+    int32_t frame_x;      // frame_rect.x
+    int32_t html_as_text; // the 45th integer
     const char *face_name;
 };
 
-TEST(SettingsLine, ParsingTakesWhatTheFileHolds)
-{
+TEST(SettingsLine, ParsingTakesWhatTheFileHolds) {
     const std::string head = "490 100 0 0 0 255 255 255 1 2 0 1 ";
     const parse_case cases[] = {
         {"empty file", "", 0, 0, 0, 0, ""},
@@ -102,8 +96,7 @@ TEST(SettingsLine, ParsingTakesWhatTheFileHolds)
     }
 }
 
-TEST(SettingsLine, FieldsAfterTheLastValueKeepTheirValues)
-{
+TEST(SettingsLine, FieldsAfterTheLastValueKeepTheirValues) {
     Settings s;
     apply_default_settings(&s);
     const std::string text = "300 50";
@@ -115,8 +108,7 @@ TEST(SettingsLine, FieldsAfterTheLastValueKeepTheirValues)
     EXPECT_STREQ("Times New Roman", s.face_name);
 }
 
-TEST(SettingsLine, FieldsStandInFileOrder)
-{
+TEST(SettingsLine, FieldsStandInFileOrder) {
     Settings s;
     memset(&s, 0, sizeof s);
     std::string text;
@@ -152,8 +144,7 @@ TEST(SettingsLine, FieldsStandInFileOrder)
         EXPECT_EQ(f.expected, f.actual) << f.label;
 }
 
-TEST(SettingsLine, ExtremeValuesRoundTripAndFitTheBuffer)
-{
+TEST(SettingsLine, ExtremeValuesRoundTripAndFitTheBuffer) {
     // Every integer at its widest: the longest line the program can write.
     std::string widest;
     for (int i = 0; i < 45; i++)
@@ -170,8 +161,7 @@ TEST(SettingsLine, ExtremeValuesRoundTripAndFitTheBuffer)
     EXPECT_EQ(line, line_of(back));
 }
 
-TEST(SettingsLine, DefaultsAreTheBuiltInValues)
-{
+TEST(SettingsLine, DefaultsAreTheBuiltInValues) {
     Settings s;
     memset(&s, 0x55, sizeof s);
     apply_default_settings(&s);

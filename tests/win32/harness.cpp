@@ -4,6 +4,7 @@
 #include "app/startup.h"
 #include "app/window_classes.h"
 #include "app/window_handles.h"
+#include "settings/settings.h"
 
 #include <stdio.h>
 
@@ -11,8 +12,7 @@ std::vector<shown_message> shown_messages;
 std::vector<std::string> created_classes;
 static HHOOK message_box_hook;
 
-void pump_messages()
-{
+void pump_messages() {
     MSG msg;
     while (PeekMessageA(&msg, NULL, 0, 0, PM_REMOVE)) {
         if (msg.message == WM_QUIT)
@@ -24,8 +24,7 @@ void pump_messages()
     }
 }
 
-void pump_for(DWORD milliseconds)
-{
+void pump_for(DWORD milliseconds) {
     DWORD start = GetTickCount();
     while (GetTickCount() - start < milliseconds) {
         pump_messages();
@@ -34,8 +33,7 @@ void pump_for(DWORD milliseconds)
     pump_messages();
 }
 
-static BOOL CALLBACK find_combo_box(HWND child, LPARAM found)
-{
+static BOOL CALLBACK find_combo_box(HWND child, LPARAM found) {
     char class_name[32] = "";
     GetClassNameA(child, class_name, sizeof class_name);
     if (lstrcmpiA(class_name, "ComboBox") == 0)
@@ -43,8 +41,7 @@ static BOOL CALLBACK find_combo_box(HWND child, LPARAM found)
     return TRUE;
 }
 
-static BOOL CALLBACK find_message_text(HWND child, LPARAM text)
-{
+static BOOL CALLBACK find_message_text(HWND child, LPARAM text) {
     char class_name[32] = "";
     GetClassNameA(child, class_name, sizeof class_name);
     std::string own = window_text(child);
@@ -55,8 +52,7 @@ static BOOL CALLBACK find_message_text(HWND child, LPARAM text)
 
 // A dialog without combo boxes is a message box (the Open dialog has them):
 // note what it says and close it as if OK were pressed.
-static LRESULT CALLBACK watch_message_boxes(int code, WPARAM wparam, LPARAM lparam)
-{
+static LRESULT CALLBACK watch_message_boxes(int code, WPARAM wparam, LPARAM lparam) {
     if (code == HCBT_CREATEWND) {
         char class_name[64] = "";
         GetClassNameA((HWND)wparam, class_name, sizeof class_name);
@@ -79,20 +75,21 @@ static LRESULT CALLBACK watch_message_boxes(int code, WPARAM wparam, LPARAM lpar
     return CallNextHookEx(message_box_hook, code, wparam, lparam);
 }
 
-std::string enter_fresh_directory()
-{
+std::string enter_fresh_directory() {
     static int count;
     char base[MAX_PATH];
     GetTempPathA(sizeof base, base);
     char path[MAX_PATH];
-    snprintf(path, sizeof path, "%stavrin-test-%lu-%d", base, GetCurrentProcessId(), ++count);
-    CreateDirectoryA(path, NULL);
+    // Process numbers come back in later runs: take the first name not yet used.
+    do
+        snprintf(path, sizeof path, "%stavrin-test-%lu-%lu-%d", base, GetCurrentProcessId(),
+                 GetTickCount(), ++count);
+    while (!CreateDirectoryA(path, NULL));
     SetCurrentDirectoryA(path);
     return path;
 }
 
-HWND start_program(int show)
-{
+HWND start_program(int show) {
     shown_messages.clear();
     created_classes.clear();
     init_shared_state(GetModuleHandleA(NULL));
@@ -101,8 +98,7 @@ HWND start_program(int show)
     return frame;
 }
 
-void stop_program()
-{
+void stop_program() {
     if (frame_window && IsWindow(frame_window))
         DestroyWindow(frame_window);
     if (about_window && IsWindow(about_window))
@@ -112,8 +108,7 @@ void stop_program()
     mdi_client = 0;
 }
 
-std::string read_whole_file(const std::string &path)
-{
+std::string read_whole_file(const std::string &path) {
     std::string bytes;
     FILE *f = fopen(path.c_str(), "rb");
     if (!f)
@@ -126,28 +121,24 @@ std::string read_whole_file(const std::string &path)
     return bytes;
 }
 
-void write_whole_file(const std::string &path, const std::string &bytes)
-{
+void write_whole_file(const std::string &path, const std::string &bytes) {
     FILE *f = fopen(path.c_str(), "wb");
     REQUIRE(f != nullptr);
     fwrite(bytes.data(), 1, bytes.size(), f);
     fclose(f);
 }
 
-int file_exists(const std::string &path)
-{
+int file_exists(const std::string &path) {
     return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
-std::string window_text(HWND window)
-{
+std::string window_text(HWND window) {
     char text[1024] = "";
     GetWindowTextA(window, text, sizeof text);
     return text;
 }
 
-void put_clipboard_text(const std::string &text)
-{
+void put_clipboard_text(const std::string &text) {
     REQUIRE(OpenClipboard(NULL));
     EmptyClipboard();
     HGLOBAL data = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
@@ -158,8 +149,7 @@ void put_clipboard_text(const std::string &text)
     CloseClipboard();
 }
 
-std::string clipboard_text()
-{
+std::string clipboard_text() {
     std::string text = "<none>";
     if (!OpenClipboard(NULL))
         return "<clipboard busy>";
@@ -172,8 +162,34 @@ std::string clipboard_text()
     return text;
 }
 
-int main(int argc, char **argv)
-{
+void write_settings_file(const Settings &s) {
+    char line[SETTINGS_LINE_SIZE];
+    size_t n = format_settings_line(&s, line, sizeof line);
+    write_whole_file("tav.dat", std::string(line, n));
+}
+
+std::vector<std::string> mdi_child_classes() {
+    std::vector<std::string> classes;
+    for (HWND w = GetWindow(mdi_client, GW_CHILD); w; w = GetWindow(w, GW_HWNDNEXT)) {
+        char class_name[64] = "";
+        GetClassNameA(w, class_name, sizeof class_name);
+        classes.push_back(class_name);
+    }
+    return classes;
+}
+
+std::vector<HWND> mdi_children_of_class(const char *class_name) {
+    std::vector<HWND> found;
+    for (HWND w = GetWindow(mdi_client, GW_CHILD); w; w = GetWindow(w, GW_HWNDNEXT)) {
+        char own[64] = "";
+        GetClassNameA(w, own, sizeof own);
+        if (lstrcmpA(own, class_name) == 0)
+            found.push_back(w);
+    }
+    return found;
+}
+
+int main(int argc, char **argv) {
     app_instance = GetModuleHandleA(NULL);
     if (!register_window_classes()) {
         fprintf(stderr, "cannot register the window classes\n");

@@ -42,3 +42,12 @@ std::string window_text(HWND window);
 void put_clipboard_text(const std::string &text);
 // The clipboard's CF_TEXT, or "<none>" when it holds none.
 std::string clipboard_text();
+
+// Writes tav.dat in the current directory as the program writes it.
+struct Settings;
+void write_settings_file(const Settings &s);
+
+// The program's windows of the given class among the MDI children, top first.
+std::vector<HWND> mdi_children_of_class(const char *class_name);
+// The classes of all MDI children, top of the Z order first.
+std::vector<std::string> mdi_child_classes();
