@@ -12,7 +12,7 @@ struct about_line {
     int x, y;
 };
 
-static const about_line maker_line = {"Quickleaf Software Works", 130, 64};
+static const about_line maker_line = {"Quickleaf Works", 130, 64};
 static const about_line address_lines[4] = {
     {"14 Linden Row, Suite 3", 130, 105},
     {"Harrowgate Business Park", 130, 125},
@@ -20,8 +20,8 @@ static const about_line address_lines[4] = {
     {"Northland", 130, 165},
 };
 static const about_line notice_lines[2] = {
-    {"Copyright (c) 1997 Quickleaf Software Works. All rights reserved.", 10, 250},
-    {"http://www.quickleaf-software.example/tavrin", 10, 270},
+    {"Copyright (c) 1997 Quickleaf Works", 10, 250},
+    {"http://www.quickleaf.example/tavrin", 10, 270},
 };
 
 static HFONT create_about_font(int height, int width, int italic, int underline) {
