@@ -210,11 +210,6 @@ TEST_CASE("the page never starts outside the text") {
         {"Line Down in a one-line text", "short text", SB_LINEDOWN, 0, 9},
     };
     HWND navigator = open_navigator();
-    // A sizing frame holds a window to the width its caption needs; without
-    // one it takes any size, down to the few pixels this rule is about.
-    SetWindowLongA(navigator, GWL_STYLE, GetWindowLongA(navigator, GWL_STYLE) & ~WS_THICKFRAME);
-    SetWindowPos(navigator, NULL, 0, 0, 0, 0,
-                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
     for (const auto &c : cases) {
         CAPTURE(c.label);
         load_text(numbered_words(2000));
