@@ -16,21 +16,8 @@ int register_tavrin_class(const char *class_name, WNDPROC procedure, const char 
     HICON icon = LoadIconA(app_instance, icon_name);
     HCURSOR cursor = LoadCursorA(NULL, IDC_ARROW);
     HBRUSH brush = (HBRUSH)(INT_PTR)(background_colour + 1);
-    if (uses_95_shell_calls()) {
-        WNDCLASSEXA wc = {};
-        wc.cbSize = 48;
-        wc.style = CS_HREDRAW | CS_VREDRAW;
-        wc.lpfnWndProc = procedure;
-        wc.hInstance = app_instance;
-        wc.hIcon = icon;
-        wc.hCursor = cursor;
-        wc.hbrBackground = brush;
-        wc.lpszMenuName = menu_name;
-        wc.lpszClassName = class_name;
-        wc.hIconSm = (HICON)LoadImageA(app_instance, class_name, IMAGE_ICON, 0, 0, LR_DEFAULTCOLOR);
-        return RegisterClassExA(&wc) != 0;
-    }
-    WNDCLASSA wc = {};
+    WNDCLASSEXA wc = {};
+    wc.cbSize = 48;
     wc.style = CS_HREDRAW | CS_VREDRAW;
     wc.lpfnWndProc = procedure;
     wc.hInstance = app_instance;
@@ -39,7 +26,14 @@ int register_tavrin_class(const char *class_name, WNDPROC procedure, const char 
     wc.hbrBackground = brush;
     wc.lpszMenuName = menu_name;
     wc.lpszClassName = class_name;
-    return RegisterClassA(&wc) != 0;
+    if (uses_95_shell_calls()) {
+        wc.hIconSm = (HICON)LoadImageA(app_instance, class_name, IMAGE_ICON, 0, 0, LR_DEFAULTCOLOR);
+        return RegisterClassExA(&wc) != 0;
+    }
+    WNDCLASSA older = {wc.style,        wc.lpfnWndProc,  wc.cbClsExtra, wc.cbWndExtra,
+                       wc.hInstance,    wc.hIcon,        wc.hCursor,    wc.hbrBackground,
+                       wc.lpszMenuName, wc.lpszClassName};
+    return RegisterClassA(&older) != 0;
 }
 
 int register_window_classes() {
