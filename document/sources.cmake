@@ -7,5 +7,6 @@ list(APPEND TAVRIN_PURE_SOURCES
 )
 list(APPEND TAVRIN_WIN32_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/document.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/open_file.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/file_loaders.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/open_dialog.cpp
 )

@@ -2,18 +2,10 @@
 #include <gtest/gtest.h>
 
 #include "document/html_text.h"
+#include "tests/common/shown_bytes.h"
 
 #include <string>
 #include <vector>
-
-// Zero bytes shown as '_' so that a difference reads at a glance.
-static std::string shown(const std::string &bytes) {
-    std::string s = bytes;
-    for (char &c : s)
-        if (c == 0)
-            c = '_';
-    return s;
-}
 
 static std::string stripped(const std::string &page, size_t block_size) {
     std::vector<unsigned char> out(page.size(), 0xEE);
@@ -39,7 +31,7 @@ static std::string stripped_in_place(const std::string &page) {
 struct html_case {
     const char *label;
     std::string page;
-    std::string expected; // '_' for every zero byte
+    std::string expected; // as shown() prints it
 };
 
 TEST(HtmlText, MarkUpBecomesZeroBytesAtTheSameOffsets) {
@@ -52,7 +44,7 @@ TEST(HtmlText, MarkUpBecomesZeroBytesAtTheSameOffsets) {
         {"entities stay as written", "<p>&gt; &amp;&nbsp;</p>", "___&gt; &amp;&nbsp;____"},
         {"a lone '<' drops up to the next '>'", "<p>a < b</p>c", "___a _______c"},
         {"a stray '>' in text is dropped", "<p>a > b", "___a _ b"},
-        {"line ends, tabs and high bytes stay", "<p>\r\n\tcaf\xE9</p>", "___\r\n\tcaf\xE9____"},
+        {"line ends, tabs and high bytes stay", "<p>\r\n\tcaf\xE9</p>", "___\\r\\n\tcaf\xE9____"},
         {"a '>' inside a comment ends it; a script body stays",
          "<p>a<!-- <b> -->b<script>if(x)</script>", "___a________ --_b________if(x)_________"},
         {"a tag left open runs to the end", "<p>abc<!-- never closed", "___abc_________________"},

@@ -2,28 +2,12 @@
 #include <gtest/gtest.h>
 
 #include "document/word_text.h"
+#include "tests/common/shown_bytes.h"
 
 #include <fstream>
 #include <iterator>
 #include <string>
 #include <vector>
-
-// Zero bytes shown as '_', line ends as \r \n, so that a difference reads at
-// a glance.
-static std::string shown(const std::string &bytes) {
-    std::string s;
-    for (char c : bytes) {
-        if (c == 0)
-            s += '_';
-        else if (c == '\r')
-            s += "\\r";
-        else if (c == '\n')
-            s += "\\n";
-        else
-            s += c;
-    }
-    return s;
-}
 
 // The Document's text after loading: as long as the file, in a block that
 // starts out zero, fed in blocks of the given size. found tells whether the

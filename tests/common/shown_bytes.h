@@ -1,0 +1,19 @@
+// Text bytes as a check prints them: zero bytes as '_', CR and LF as \r and
+// \n, so that a difference in a loaded text reads at a glance.
+#pragma once
+#include <string>
+
+inline std::string shown(const std::string &bytes) {
+    std::string s;
+    for (char c : bytes) {
+        if (c == 0)
+            s += '_';
+        else if (c == '\r')
+            s += "\\r";
+        else if (c == '\n')
+            s += "\\n";
+        else
+            s += c;
+    }
+    return s;
+}
