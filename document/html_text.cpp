@@ -2,51 +2,73 @@
 
 #include <string.h>
 
+// Pages switch between text and mark-up every few bytes: too often for a
+// search for the next '<' or '>' to pay, and a byte loop waits on copying at
+// every byte. So four bytes are taken at once: which of them are '<' and
+// which '>', with copying before them, pick from a table the bytes that stay
+// and copying after them.
+struct html_word_table {
+    uint32_t kept[512];
+    unsigned char copying_after[512];
+};
+
+static uint32_t table_index(uint32_t copying, uint32_t closes, uint32_t opens) {
+    return copying | closes << 1 | opens << 5;
+}
+
+static html_word_table make_html_word_table() {
+    html_word_table table;
+    for (uint32_t copying_before = 0; copying_before < 2; copying_before++)
+        for (uint32_t closes = 0; closes < 16; closes++)
+            for (uint32_t opens = 0; opens < 16; opens++) {
+                uint32_t copying = copying_before, kept = 0;
+                for (int j = 0; j < 4; j++) {
+                    if (opens >> j & 1)
+                        copying = 0;
+                    else if (closes >> j & 1)
+                        copying = 1;
+                    else if (copying)
+                        kept |= 0xFFu << (8 * j);
+                }
+                uint32_t i = table_index(copying_before, closes, opens);
+                table.kept[i] = kept;
+                table.copying_after[i] = (unsigned char)copying;
+            }
+    return table;
+}
+
+static const html_word_table html_words = make_html_word_table();
+
+// One bit for each byte of the word that equals byte, the first byte lowest.
+static inline uint32_t bytes_equal(uint32_t word, unsigned char byte) {
+    uint32_t v = word ^ (byte * 0x01010101u);
+    // The high bit of each byte that is zero, with no borrow between bytes.
+    uint32_t high = ~(((v & 0x7F7F7F7Fu) + 0x7F7F7F7Fu) | v | 0x7F7F7F7Fu);
+    // Bits 7, 15, 23, 31 gathered into bits 0 to 3; the products never meet.
+    return (((high >> 7) * 0x00204081u) >> 21) & 15;
+}
+
 void begin_html_text(html_text_state *state) {
     state->copying = 0;
 }
 
-static uint32_t offset_of(const unsigned char *bytes, uint32_t from, uint32_t end, int byte) {
-    const void *found = memchr(bytes + from, byte, end - from);
-    return found ? (uint32_t)((const unsigned char *)found - bytes) : end;
-}
-
-// Copies the text run [from, end), which holds no '<', dropping each stray
-// '>' in it.
-static void copy_text_run(const unsigned char *in, unsigned char *out, uint32_t from,
-                          uint32_t end) {
-    while (from < end) {
-        uint32_t close = offset_of(in, from, end, '>');
-        if (in != out)
-            memcpy(out + from, in + from, close - from);
-        if (close == end)
-            return;
-        out[close] = 0;
-        from = close + 1;
-    }
-}
-
 void strip_html_block(html_text_state *state, const unsigned char *in, unsigned char *out,
                       uint32_t count) {
-    // Each byte is scanned at most twice, whatever the mix of '<' and '>'.
+    uint32_t copying = state->copying;
     uint32_t i = 0;
-    while (i < count) {
-        if (state->copying) {
-            uint32_t open = offset_of(in, i, count, '<');
-            copy_text_run(in, out, i, open);
-            if (open == count)
-                return;
-            out[open] = 0;
-            state->copying = 0;
-            i = open + 1;
-        } else {
-            uint32_t close = offset_of(in, i, count, '>');
-            uint32_t dropped_end = close < count ? close + 1 : count;
-            memset(out + i, 0, dropped_end - i);
-            if (close == count)
-                return;
-            state->copying = 1;
-            i = dropped_end;
-        }
+    for (; count - i >= 4; i += 4) {
+        uint32_t word;
+        memcpy(&word, in + i, 4);
+        uint32_t t = table_index(copying, bytes_equal(word, '>'), bytes_equal(word, '<'));
+        word &= html_words.kept[t];
+        copying = html_words.copying_after[t];
+        memcpy(out + i, &word, 4);
     }
+    for (; i < count; i++) {
+        unsigned char b = in[i];
+        if (b == '<' || b == '>')
+            copying = b == '>';
+        out[i] = copying && b != '>' ? b : 0;
+    }
+    state->copying = (int)copying;
 }
