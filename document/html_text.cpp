@@ -6,10 +6,11 @@
 // search for the next '<' or '>' to pay, and a byte loop waits on copying at
 // every byte. So four bytes are taken at once: which of them are '<' and
 // which '>', with copying before them, pick from a table the bytes that stay
-// and copying after them.
+// and copying after them. Byte j's '>' and '<' bits sit j places up.
 struct html_word_table {
     uint32_t kept[512];
     unsigned char copying_after[512];
+    unsigned char switches[256]; // where '>' and '<' go in the index
 };
 
 static uint32_t table_index(uint32_t copying, uint32_t closes, uint32_t opens) {
@@ -34,19 +35,13 @@ static html_word_table make_html_word_table() {
                 table.kept[i] = kept;
                 table.copying_after[i] = (unsigned char)copying;
             }
+    memset(table.switches, 0, sizeof table.switches);
+    table.switches[(unsigned char)'>'] = (unsigned char)table_index(0, 1, 0);
+    table.switches[(unsigned char)'<'] = (unsigned char)table_index(0, 0, 1);
     return table;
 }
 
 static const html_word_table html_words = make_html_word_table();
-
-// One bit for each byte of the word that equals byte, the first byte lowest.
-static inline uint32_t bytes_equal(uint32_t word, unsigned char byte) {
-    uint32_t v = word ^ (byte * 0x01010101u);
-    // The high bit of each byte that is zero, with no borrow between bytes.
-    uint32_t high = ~(((v & 0x7F7F7F7Fu) + 0x7F7F7F7Fu) | v | 0x7F7F7F7Fu);
-    // Bits 7, 15, 23, 31 gathered into bits 0 to 3; the products never meet.
-    return (((high >> 7) * 0x00204081u) >> 21) & 15;
-}
 
 void begin_html_text(html_text_state *state) {
     state->copying = 0;
@@ -59,7 +54,8 @@ void strip_html_block(html_text_state *state, const unsigned char *in, unsigned 
     for (; count - i >= 4; i += 4) {
         uint32_t word;
         memcpy(&word, in + i, 4);
-        uint32_t t = table_index(copying, bytes_equal(word, '>'), bytes_equal(word, '<'));
+        uint32_t t = copying | html_words.switches[in[i]] | html_words.switches[in[i + 1]] << 1 |
+                     html_words.switches[in[i + 2]] << 2 | html_words.switches[in[i + 3]] << 3;
         word &= html_words.kept[t];
         copying = html_words.copying_after[t];
         memcpy(out + i, &word, 4);

@@ -30,30 +30,17 @@ static double median(std::vector<double> values) {
     return values[values.size() / 2];
 }
 
-// Lines of words of every length, with CR LF line ends.
-static std::string text_piece() {
-    std::string s;
-    for (int i = 0; i < 40; i++)
-        s += "The quick brown fox jumps over the lazy dog, again and again; " + std::to_string(i) +
-             ".\r\n";
-    return s;
-}
-
-static std::string html_piece() {
-    std::string s;
-    for (int i = 0; i < 40; i++)
-        s += "<p class=\"body\">The quick <b>brown</b> fox jumps &amp; over the <a "
-             "href=\"x.htm\">lazy dog</a>.</p>\r\n";
-    return s;
-}
-
-// Word paragraphs end in a bare CR; fields and cells leave control bytes.
-static std::string word_piece() {
-    std::string s;
-    for (int i = 0; i < 40; i++)
-        s += "The quick brown fox jumps over the lazy\xA0"
-             "dog\x13 field\x15 cell\x07.\r";
-    return s;
+// A line of each kind: text with CR LF line ends; a page's paragraph with
+// tags, attributes and an entity; Word paragraphs ending in a bare CR, with
+// the control bytes that fields and cells leave.
+static std::string line_of(int kind) {
+    if (kind == 1)
+        return "<p class=\"body\">The quick <b>brown</b> fox jumps &amp; over the <a "
+               "href=\"x.htm\">lazy dog</a>.</p>\r\n";
+    if (kind == 2)
+        return "The quick brown fox jumps over the lazy\xA0"
+               "dog\x13 field\x15 cell\x07.\r";
+    return "The quick brown fox jumps over the lazy dog, again and again; 42.\r\n";
 }
 
 static std::string file_head(int kind) {
@@ -69,7 +56,6 @@ static std::string file_head(int kind) {
 }
 
 static void write_file(const std::string &path, int kind, DWORD size) {
-    std::string piece = kind == 0 ? text_piece() : kind == 1 ? html_piece() : word_piece();
     HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, NULL, CREATE_ALWAYS, 0, NULL);
     std::string head = file_head(kind);
     DWORD written = 0, total = 0;
@@ -77,7 +63,7 @@ static void write_file(const std::string &path, int kind, DWORD size) {
     total += written;
     std::string chunk;
     while (chunk.size() < (1u << 20))
-        chunk += piece;
+        chunk += line_of(kind);
     while (total < size) {
         DWORD n = std::min<DWORD>(chunk.size(), size - total);
         WriteFile(file, chunk.data(), n, &written, NULL);
