@@ -7,10 +7,12 @@
 #include "settings/settings.h"
 
 #include <stdio.h>
+#include <set>
 
 std::vector<shown_message> shown_messages;
 std::vector<std::string> created_classes;
 static HHOOK message_box_hook;
+static std::set<HWND> unread_dialogs;
 
 void pump_messages() {
     MSG msg;
@@ -57,14 +59,16 @@ static LRESULT CALLBACK watch_message_boxes(int code, WPARAM wparam, LPARAM lpar
         char class_name[64] = "";
         GetClassNameA((HWND)wparam, class_name, sizeof class_name);
         created_classes.push_back(class_name);
+        if (lstrcmpA(class_name, "#32770") == 0)
+            unread_dialogs.insert((HWND)wparam);
     }
-    if (code == HCBT_ACTIVATE) {
+    // Recorded at its first activation only: a box activated again (when
+    // another window took the focus meanwhile) is still the same message.
+    if (code == HCBT_ACTIVATE && unread_dialogs.erase((HWND)wparam)) {
         HWND window = (HWND)wparam;
-        char class_name[32] = "";
-        GetClassNameA(window, class_name, sizeof class_name);
         int has_combo = 0;
         EnumChildWindows(window, find_combo_box, (LPARAM)&has_combo);
-        if (lstrcmpA(class_name, "#32770") == 0 && !has_combo) {
+        if (!has_combo) {
             shown_message m;
             EnumChildWindows(window, find_message_text, (LPARAM)&m.text);
             m.caption = window_text(window);
