@@ -4,8 +4,7 @@ char word_separators[33];
 char punctuation_marks[7];
 char line_breaks[3];
 
-void fill_byte_sets()
-{
+void fill_byte_sets() {
     for (int i = 0; i < 32; i++)
         word_separators[i] = (char)(i + 1);
     word_separators[32] = 0;

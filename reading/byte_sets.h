@@ -9,8 +9,7 @@ extern char line_breaks[3];       // LF, CR
 void fill_byte_sets();
 
 // Membership as a string search finds it: the zero byte is always a member.
-inline int in_byte_set(const char *set, unsigned char b)
-{
+inline int in_byte_set(const char *set, unsigned char b) {
     if (b == 0)
         return 1;
     for (const char *p = set; *p; p++)
