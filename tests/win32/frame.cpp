@@ -9,6 +9,7 @@
 #include "resources/resource.h"
 #include "settings/settings.h"
 
+#include <algorithm>
 #include <string.h>
 
 static std::string utf8_menu_text(HMENU menu, int position) {
@@ -78,7 +79,8 @@ TEST_CASE("each tool window opens once; its command then focuses it; closing cle
         run_frame_command(frame, kind.command);
         pump_messages();
         CHECK(*kind.handle == first);
-        CHECK(mdi_children_of_class(kind.class_name).size() == 1);
+        std::vector<std::string> open = mdi_child_classes();
+        CHECK(std::count(open.begin(), open.end(), kind.class_name) == 1);
         CHECK(GetFocus() == first);
         run_frame_command(frame, CMD_CLOSE); // it is the active child
         pump_messages();

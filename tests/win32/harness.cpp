@@ -7,6 +7,7 @@
 #include "settings/settings.h"
 
 #include <stdio.h>
+#include <fstream>
 #include <set>
 
 std::vector<shown_message> shown_messages;
@@ -35,20 +36,20 @@ void pump_for(DWORD milliseconds) {
     pump_messages();
 }
 
+std::string class_of(HWND window) {
+    char name[64] = "";
+    GetClassNameA(window, name, sizeof name);
+    return name;
+}
+
 static BOOL CALLBACK find_combo_box(HWND child, LPARAM found) {
-    char class_name[32] = "";
-    GetClassNameA(child, class_name, sizeof class_name);
-    if (lstrcmpiA(class_name, "ComboBox") == 0)
-        *(int *)found = 1;
+    *(int *)found |= class_of(child) == "ComboBox";
     return TRUE;
 }
 
 static BOOL CALLBACK find_message_text(HWND child, LPARAM text) {
-    char class_name[32] = "";
-    GetClassNameA(child, class_name, sizeof class_name);
-    std::string own = window_text(child);
-    if (lstrcmpiA(class_name, "Static") == 0 && !own.empty())
-        *(std::string *)text = own;
+    if (class_of(child) == "Static" && !window_text(child).empty())
+        *(std::string *)text = window_text(child);
     return TRUE;
 }
 
@@ -56,10 +57,8 @@ static BOOL CALLBACK find_message_text(HWND child, LPARAM text) {
 // note what it says and close it as if OK were pressed.
 static LRESULT CALLBACK watch_message_boxes(int code, WPARAM wparam, LPARAM lparam) {
     if (code == HCBT_CREATEWND) {
-        char class_name[64] = "";
-        GetClassNameA((HWND)wparam, class_name, sizeof class_name);
-        created_classes.push_back(class_name);
-        if (lstrcmpA(class_name, "#32770") == 0)
+        created_classes.push_back(class_of((HWND)wparam));
+        if (created_classes.back() == "#32770")
             unread_dialogs.insert((HWND)wparam);
     }
     // Recorded at its first activation only: a box activated again (when
@@ -113,23 +112,13 @@ void stop_program() {
 }
 
 std::string read_whole_file(const std::string &path) {
-    std::string bytes;
-    FILE *f = fopen(path.c_str(), "rb");
-    if (!f)
-        return bytes;
-    char buffer[4096];
-    size_t n;
-    while ((n = fread(buffer, 1, sizeof buffer, f)) > 0)
-        bytes.append(buffer, n);
-    fclose(f);
-    return bytes;
+    std::ifstream f(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(f), {});
 }
 
 void write_whole_file(const std::string &path, const std::string &bytes) {
-    FILE *f = fopen(path.c_str(), "wb");
-    REQUIRE(f != nullptr);
-    fwrite(bytes.data(), 1, bytes.size(), f);
-    fclose(f);
+    std::ofstream f(path, std::ios::binary);
+    REQUIRE(f.write(bytes.data(), bytes.size()).good());
 }
 
 int file_exists(const std::string &path) {
@@ -174,23 +163,9 @@ void write_settings_file(const Settings &s) {
 
 std::vector<std::string> mdi_child_classes() {
     std::vector<std::string> classes;
-    for (HWND w = GetWindow(mdi_client, GW_CHILD); w; w = GetWindow(w, GW_HWNDNEXT)) {
-        char class_name[64] = "";
-        GetClassNameA(w, class_name, sizeof class_name);
-        classes.push_back(class_name);
-    }
+    for (HWND w = GetWindow(mdi_client, GW_CHILD); w; w = GetWindow(w, GW_HWNDNEXT))
+        classes.push_back(class_of(w));
     return classes;
-}
-
-std::vector<HWND> mdi_children_of_class(const char *class_name) {
-    std::vector<HWND> found;
-    for (HWND w = GetWindow(mdi_client, GW_CHILD); w; w = GetWindow(w, GW_HWNDNEXT)) {
-        char own[64] = "";
-        GetClassNameA(w, own, sizeof own);
-        if (lstrcmpA(own, class_name) == 0)
-            found.push_back(w);
-    }
-    return found;
 }
 
 int main(int argc, char **argv) {

@@ -37,6 +37,7 @@ void write_whole_file(const std::string &path, const std::string &bytes);
 int file_exists(const std::string &path);
 
 std::string window_text(HWND window);
+std::string class_of(HWND window);
 
 // Puts text on the clipboard as CF_TEXT.
 void put_clipboard_text(const std::string &text);
@@ -47,7 +48,5 @@ std::string clipboard_text();
 struct Settings;
 void write_settings_file(const Settings &s);
 
-// The program's windows of the given class among the MDI children, top first.
-std::vector<HWND> mdi_children_of_class(const char *class_name);
 // The classes of all MDI children, top of the Z order first.
 std::vector<std::string> mdi_child_classes();
