@@ -6,7 +6,6 @@
 #include "app/window_handles.h"
 #include "document/document.h"
 #include "document/document_block.h"
-#include "reading/reader_state.h"
 #include "resources/resource.h"
 
 #include <string.h>
@@ -25,8 +24,12 @@ inline void load_text(const std::string &text) {
     pump_messages();
 }
 
-inline std::string document_text() {
-    return std::string((const char *)document.text, document.text_length);
+// "word0 word1 ... word9.\r\nword10 ...": words, phrases and paragraphs.
+inline std::string numbered_words(int count) {
+    std::string text;
+    for (int i = 0; i < count; i++)
+        text += "word" + std::to_string(i) + (i % 10 == 9 ? ".\r\n" : " ");
+    return text;
 }
 
 // Gives a child window the client size asked for.
@@ -43,20 +46,4 @@ inline void size_client(HWND window, int width, int height) {
 inline void click(HWND window, int x, int y) {
     PostMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
     pump_messages();
-}
-
-inline void press(HWND window, WPARAM key) {
-    PostMessageA(window, WM_KEYDOWN, key, 1);
-    pump_messages();
-}
-
-// One timer tick as the timer delivers it, whatever the real timer does.
-inline std::string tick(HWND window) {
-    SendMessageA(window, WM_TIMER, 1030, 0);
-    return current_word;
-}
-
-// Whether the Reader's timer is armed; finding out disarms it.
-inline bool take_reader_timer(HWND window) {
-    return KillTimer(window, 1030) != 0;
 }
