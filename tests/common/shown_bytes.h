@@ -5,15 +5,7 @@
 
 inline std::string shown(const std::string &bytes) {
     std::string s;
-    for (char c : bytes) {
-        if (c == 0)
-            s += '_';
-        else if (c == '\r')
-            s += "\\r";
-        else if (c == '\n')
-            s += "\\n";
-        else
-            s += c;
-    }
+    for (char c : bytes)
+        s += c == 0 ? "_" : c == '\r' ? "\\r" : c == '\n' ? "\\n" : std::string(1, c);
     return s;
 }
