@@ -27,7 +27,7 @@ TEST_CASE("Paste needs an open Navigator; then it replaces the text and empties 
     CHECK(document_text() == welcome_text);
 
     const struct {
-        const char *label;
+        std::string label;
         std::string text;
     } cases[] = {
         {"longer than the welcome text", std::string(500, 'x') + " end"},
@@ -51,7 +51,7 @@ TEST_CASE("Paste needs an open Navigator; then it replaces the text and empties 
 
 TEST_CASE("Paste reads no further than the clipboard data, terminated or not") {
     const struct {
-        const char *label;
+        std::string label;
         std::string bytes, expected;
     } cases[] = {
         {"stops at the first zero", std::string("before\0after", 12), "before"},

@@ -107,7 +107,7 @@ static std::vector<std::string> tool_windows_created() {
 
 TEST_CASE("saved tool windows re-open at start in their fixed order, then the About window") {
     const struct {
-        const char *label;
+        std::string label;
         int save_positions, glom_height;
         std::vector<std::string> expected;
     } cases[] = {
@@ -149,7 +149,7 @@ TEST_CASE("saved tool windows re-open at start in their fixed order, then the Ab
 
 TEST_CASE("the frame takes its saved place only when it is at least 32 by 32") {
     const struct {
-        const char *label;
+        std::string label;
         window_rect saved;
         int placed;
     } cases[] = {

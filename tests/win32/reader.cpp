@@ -110,3 +110,31 @@ TEST_CASE("a word wider than the Reader is centred and cut on both sides") {
     CHECK(ink(reader, 299));
     stop_program();
 }
+
+TEST_CASE("the Reader's keys jump by phrases, go to either end, and start or stop it") {
+    HWND reader = open_reader();
+    load_text("One two. Three four, five.");
+    const struct {
+        std::string label;
+        WPARAM key;
+        uint32_t from, to;
+    } cases[] = {
+        {"Right", VK_RIGHT, 0, 8}, {"Page Down", VK_NEXT, 9, 20}, {"Down", VK_DOWN, 0, 8},
+        {"Left", VK_LEFT, 15, 8},  {"Page Up", VK_PRIOR, 15, 8},  {"Up", VK_UP, 22, 20},
+        {"End", VK_END, 3, 25},    {"Home", VK_HOME, 12, 0},
+    };
+    for (const auto &c : cases) {
+        CAPTURE(c.label);
+        document.read_pos = document.anchor_pos = c.from;
+        SendMessageA(reader, WM_KEYDOWN, c.key, 0);
+        CHECK(document.read_pos == c.to);
+        CHECK(document.anchor_pos == c.to);
+        CHECK(running == 0);
+    }
+    SendMessageA(reader, WM_KEYDOWN, VK_SPACE, 0);
+    CHECK(running == 1);
+    CHECK(take_reader_timer(reader));
+    SendMessageA(reader, WM_KEYDOWN, 'X', 0);
+    CHECK(running == 0);
+    stop_program();
+}

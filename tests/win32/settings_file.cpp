@@ -29,7 +29,7 @@ TEST_CASE("exit writes tav.dat only when save_on_exit is on, rectangles zero unl
 
 TEST_CASE("start-up takes what the file holds and applies the defaults only without a file") {
     const struct {
-        const char *label;
+        std::string label;
         const char *content; // 0: no file
         int32_t wpm, back_red, font_height;
         const char *face_name;
