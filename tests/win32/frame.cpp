@@ -5,7 +5,6 @@
 #include "app/tool_windows.h"
 #include "app/version.h"
 #include "app/window_handles.h"
-#include "reading/reader_state.h"
 #include "resources/resource.h"
 #include "settings/settings.h"
 
@@ -170,22 +169,6 @@ TEST_CASE("the frame takes its saved place only when it is at least 32 by 32") {
         CHECK((r.left == c.saved.x && r.top == c.saved.y) == (c.placed == 1));
         stop_program();
     }
-}
-
-TEST_CASE("Start and Stop set the running flag; Exit takes the tool windows with the frame") {
-    enter_fresh_directory();
-    HWND frame = start_program();
-    running = 0;
-    run_frame_command(frame, CMD_START);
-    CHECK(running == 1);
-    run_frame_command(frame, CMD_STOP);
-    CHECK(running == 0);
-    run_frame_command(frame, CMD_NAVIGATOR);
-    run_frame_command(frame, CMD_EXIT);
-    pump_messages();
-    CHECK_FALSE(IsWindow(frame));
-    CHECK(navigator_window == nullptr);
-    stop_program();
 }
 
 static WNDPROC mdi_client_proc;

@@ -17,6 +17,9 @@ TEST_CASE("exit writes tav.dat only when save_on_exit is on, rectangles zero unl
     settings.save_on_exit = 1;
     settings.speed_rect = window_rect{5, 6, 250, 150};
     run_frame_command(frame, CMD_SPEED);
+    run_frame_command(frame, CMD_EXIT);
+    pump_messages();
+    CHECK(speed_window == nullptr);
     stop_program();
     std::string line = "490 100 0 0 0 255 255 255 1 2 1 0 ";
     for (int i = 0; i < 33; i++)
