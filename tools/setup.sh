@@ -16,5 +16,4 @@ if ! dpkg --print-foreign-architectures | grep -qx i386; then
     $sudo dpkg --add-architecture i386
 fi
 $sudo apt-get update -q
-DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends "${missing[@]}" \
-    || DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q "${missing[@]}"
+DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q "${missing[@]}"
