@@ -113,7 +113,10 @@ TEST_CASE("each kind of file fills the Document through the Open command") {
         {"a Word 97 document has no Word 6 header", word97, 0, "", 2,
          "Error loading MS Word DOC file has occurred._"},
     };
-    std::string path = enter_fresh_directory() + "\\chosen";
+    // Longer than 79 characters: the loaders must get the whole path.
+    std::string path = enter_fresh_directory() +
+                       "\\a file chosen with a name long enough to pass the mark of 79.txt";
+    REQUIRE(path.size() > 100);
     start_program();
     for (const auto &c : cases) {
         CAPTURE(c.label);
