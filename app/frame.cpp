@@ -74,14 +74,6 @@ static void show_about_window() {
                                    CW_USEDEFAULT, 0, NULL, NULL, app_instance, NULL);
 }
 
-static void set_caption(const char *first, const char *second, const char *third) {
-    char caption[MAX_PATH + 64];
-    lstrcpynA(caption, first, sizeof caption);
-    lstrcpynA(caption + lstrlenA(caption), second, sizeof caption - lstrlenA(caption));
-    lstrcpynA(caption + lstrlenA(caption), third, sizeof caption - lstrlenA(caption));
-    SetWindowTextA(frame_window, caption);
-}
-
 static void open_file() {
     reset_document();
     if (!open_file_dialog(NULL))
@@ -91,7 +83,9 @@ static void open_file() {
     case 1: load_html_file(); break;
     case 2: load_word_file(); break;
     }
-    set_caption("Tavrin - File [ ", file_title, " ]");
+    char caption[sizeof file_title + 32];
+    wsprintfA(caption, "Tavrin - File [ %s ]", file_title);
+    SetWindowTextA(frame_window, caption);
 }
 
 static void start_reader() {

@@ -41,12 +41,6 @@ void reset_navigator_state() {
     left_margin = 0;
 }
 
-// One width query for all 256 bytes instead of one per byte laid out.
-static void measure_bytes(HDC dc) {
-    if (!GetCharWidthA(dc, 0, 255, byte_widths))
-        memset(byte_widths, 0, sizeof byte_widths);
-}
-
 static int measured_width(unsigned char b) {
     return byte_widths[b];
 }
@@ -57,8 +51,13 @@ static int client_width() {
     return r.right;
 }
 
-// A font that reports no height or no average width must not divide by zero.
-static void measure_page(HWND window, HDC dc) {
+// Takes the metrics of the system font, which the Navigator never changes:
+// the widths of all 256 bytes in one query instead of one per byte laid out,
+// and the page's size, without dividing by a height or width of zero. Then
+// sets the scroll range and puts the thumb at the given line.
+static void measure_page(HWND window, HDC dc, int thumb) {
+    if (!GetCharWidthA(dc, 0, 255, byte_widths))
+        memset(byte_widths, 0, sizeof byte_widths);
     TEXTMETRICA metrics;
     GetTextMetricsA(dc, &metrics);
     RECT r;
@@ -70,6 +69,8 @@ static void measure_page(HWND window, HDC dc) {
         chars_per_line = 1;
     lines_per_page = line_height > 0 && r.bottom > 0 ? (unsigned)(r.bottom / line_height) : 0;
     scroll_max = document.text_length / (unsigned)chars_per_line;
+    SetScrollRange(window, SB_VERT, 0, (int)scroll_max, TRUE);
+    SetScrollPos(window, SB_VERT, thumb, TRUE);
 }
 
 static int highlight_word_at();
@@ -79,7 +80,6 @@ static void draw_page(HDC dc) {
     GetClientRect(navigator_window, &r);
     SetBkMode(dc, OPAQUE);
     Rectangle(dc, r.left, r.top, r.right, r.bottom);
-    measure_bytes(dc);
     SIZE blank = {0, 0};
     GetTextExtentPoint32A(dc, " ", 1, &blank);
     left_margin = blank.cx;
@@ -197,7 +197,6 @@ static int highlight_word_at() {
     HDC dc = GetDC(navigator_window);
     if (!dc)
         return 0;
-    measure_bytes(dc);
     if (highlight_shown == 1 && highlight_word[0]) {
         use_settings_colours(dc, 0);
         TextOutA(dc, highlight_x, highlight_y, highlight_word, lstrlenA(highlight_word));
@@ -223,9 +222,7 @@ static LRESULT on_create(HWND window) {
     HDC dc = GetDC(window);
     if (!dc)
         return 0;
-    measure_page(window, dc);
-    SetScrollRange(window, SB_VERT, 0, (int)scroll_max, TRUE);
-    SetScrollPos(window, SB_VERT, 1, TRUE);
+    measure_page(window, dc, 1);
     ReleaseDC(window, dc);
     return 0;
 }
@@ -235,9 +232,7 @@ static LRESULT on_size(HWND window, WPARAM wparam, LPARAM lparam) {
     GetClientRect(window, &r);
     HDC dc = r.right > 32 && r.bottom > 32 ? GetDC(window) : 0;
     if (dc) {
-        measure_page(window, dc);
-        SetScrollRange(window, SB_VERT, 0, (int)scroll_max, TRUE);
-        SetScrollPos(window, SB_VERT, 0, TRUE);
+        measure_page(window, dc, 0);
         ReleaseDC(window, dc);
     }
     // The MDI client needs it too, to keep a maximized child's menu right.
@@ -272,11 +267,6 @@ static void scroll_to(HWND window, uint32_t anchor, int thumb) {
 
 static void scroll_up(HWND window, int pass, int thumb_lines) {
     if (pass) {
-        HDC dc = GetDC(window);
-        if (dc) {
-            measure_bytes(dc);
-            ReleaseDC(window, dc);
-        }
         document.anchor_pos = lines_up(measured_width, client_width());
         move_thumb_by(window, -thumb_lines);
         paint_navigator();
