@@ -1,5 +1,5 @@
-// Start-up of the real program for the benchmarks that run under Wine, and
-// the small statistics they report.
+// Start-up of the real program for the benchmarks that run under Wine, a text
+// to work on, and the timing they share.
 #pragma once
 #include <windows.h>
 
@@ -10,55 +10,50 @@
 
 #include <algorithm>
 #include <stdio.h>
-#include <string.h>
 #include <string>
 #include <vector>
 
-inline HWND start_bench_program() {
+// Starts the program in the temporary folder and opens the window the
+// command opens; 0 if that fails.
+inline int start_bench_program(int command) {
     char folder[MAX_PATH];
     GetTempPathA(sizeof folder, folder);
     SetCurrentDirectoryA(folder);
-    HINSTANCE instance = GetModuleHandleA(NULL);
-    app_instance = instance;
+    app_instance = GetModuleHandleA(NULL);
     if (!register_window_classes())
         return 0;
-    init_shared_state(instance);
-    return create_frame_window(SW_SHOWNORMAL);
-}
-
-inline void pump_bench_messages() {
-    MSG msg;
-    while (PeekMessageA(&msg, NULL, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
-    }
-}
-
-inline void run_bench_command(int command) {
-    SendMessageA(frame_window, WM_COMMAND, command, 0);
-    pump_bench_messages();
-}
-
-inline int bench_load_text(const std::string &text) {
-    unsigned char *block = resize_text_block((uint32_t)text.size());
-    if (!block)
+    init_shared_state(app_instance);
+    if (!create_frame_window(SW_SHOWNORMAL))
         return 0;
-    memcpy(block, text.data(), text.size());
-    commit_text_block((uint32_t)text.size());
+    SendMessageA(frame_window, WM_COMMAND, command, 0);
     return 1;
 }
 
+// Gives the Document the text as the fillers do.
+inline void bench_load_text(const std::string &text) {
+    text.copy((char *)resize_text_block((uint32_t)text.size()), text.size());
+    commit_text_block((uint32_t)text.size());
+}
+
+// Prose-like text of about the given size: words, phrases and paragraphs.
+inline std::string prose(size_t size) {
+    static const char *words[] = {"reading", "the",  "quick", "program,", "words", "at",
+                                  "a",       "rate", "of",    "minute.",  "page",  "line"};
+    std::string text;
+    for (unsigned i = 0; text.size() < size; i++)
+        text += words[(i * 7 + i / 13) % 12] + std::string(i % 97 == 96 ? "\r\n\r\n" : " ");
+    return text;
+}
+
 inline double now_ms() {
-    static LARGE_INTEGER frequency;
-    if (!frequency.QuadPart)
-        QueryPerformanceFrequency(&frequency);
-    LARGE_INTEGER count;
+    LARGE_INTEGER count, frequency;
+    QueryPerformanceFrequency(&frequency);
     QueryPerformanceCounter(&count);
     return (double)count.QuadPart * 1000.0 / (double)frequency.QuadPart;
 }
 
+// The middle one of an odd number of values.
 inline double median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    size_t n = values.size();
-    return n == 0 ? 0 : n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
+    std::nth_element(values.begin(), values.begin() + values.size() / 2, values.end());
+    return values[values.size() / 2];
 }

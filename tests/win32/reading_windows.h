@@ -1,5 +1,5 @@
-// Helpers for the tests of the Reader and the Navigator: open them through
-// the frame's commands and give the Document a text as the fillers do.
+// Helpers for the tests of the Reader and the Navigator: the frame's
+// commands, a text given as the fillers give it, client sizes and clicks.
 #pragma once
 #include "harness.h"
 
@@ -8,18 +8,13 @@
 #include "document/document_block.h"
 #include "resources/resource.h"
 
-#include <string.h>
-#include <string>
-
 inline void run_command(int command) {
     SendMessageA(frame_window, WM_COMMAND, command, 0);
     pump_messages();
 }
 
 inline void load_text(const std::string &text) {
-    unsigned char *block = resize_text_block((uint32_t)text.size());
-    REQUIRE(block != nullptr);
-    memcpy(block, text.data(), text.size());
+    text.copy((char *)resize_text_block((uint32_t)text.size()), text.size());
     commit_text_block((uint32_t)text.size());
     pump_messages();
 }
@@ -32,13 +27,13 @@ inline std::string numbered_words(int count) {
     return text;
 }
 
-// Gives a child window the client size asked for.
+// Gives a child window the client size asked for, whatever its frame and scroll bar take.
 inline void size_client(HWND window, int width, int height) {
-    RECT inside, outside;
-    GetClientRect(window, &inside);
-    GetWindowRect(window, &outside);
-    SetWindowPos(window, NULL, 0, 0, width + (outside.right - outside.left) - inside.right,
-                 height + (outside.bottom - outside.top) - inside.bottom,
+    RECT in, out;
+    GetClientRect(window, &in);
+    GetWindowRect(window, &out);
+    SetWindowPos(window, NULL, 0, 0, width + out.right - out.left - in.right,
+                 height + out.bottom - out.top - in.bottom,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     pump_messages();
 }

@@ -1,0 +1,86 @@
+// Word taking, phrase jumps and line layout.
+#include <gtest/gtest.h>
+
+#include "document/document.h"
+#include "reading/byte_sets.h"
+#include "reading/line_layout.h"
+#include "reading/reader_state.h"
+#include "reading/words.h"
+
+// The text as the fillers leave it (length + 1 bytes, the last one 0), with
+// anchor_pos at 7 so that a jump that moves it shows.
+static void use_text(const std::string &text, uint32_t read_pos = 0) {
+    static std::string block;
+    block = text + '\0';
+    fill_byte_sets();
+    document.text = (unsigned char *)&block[0];
+    document.text_length = (uint32_t)text.size();
+    document.read_pos = read_pos;
+    document.anchor_pos = 7;
+}
+
+TEST(TakeNextWord, SplitsAtSeparatorsCutsLongRunsAndStopsAtTheEnd) {
+    // Zero and control bytes separate like blanks; bytes above 127 are letters.
+    use_text(std::string(" a\t\r\nb\0c\x01\xe9", 10) + std::string(299, 'q') + " ");
+    std::string words;
+    // Past the end every word is empty and read_pos stays at the end.
+    for (int i = 0; i < 8; i++) {
+        take_next_word();
+        words += current_word + std::string("|");
+    }
+    // 300 letters are shown as 255, then 45.
+    EXPECT_EQ("a|b|c|\xe9" + std::string(254, 'q') + "|" + std::string(45, 'q') + "||||", words);
+    EXPECT_EQ(document.text_length, document.read_pos);
+}
+
+TEST(PhraseJumps, LandJustAfterAPhraseEnd) {
+    const struct {
+        const char *label;
+        std::string text;
+        int moves;                 // phrase_forward once (1) or phrase_back this many times (-n)
+        uint32_t from, to, anchor; // read_pos before, read_pos and anchor_pos after
+    } cases[] = {
+        {"forward past a full stop", "Hello. World", 1, 0, 6, 6},
+        {"a full stop before a digit is no end", "Pi is 3.14 now, yes", 1, 0, 15, 15},
+        {"a full stop as the last byte is no end", "The end.", 1, 0, 0, 7},
+        {"the zero byte ends a phrase", std::string("ab\0cd ef", 8), 1, 0, 3, 3},
+        {"back twice lands on the same place", "One. Two three four. Five", -2, 15, 4, 4},
+        {"back never looks at index 0", ",abc def", -1, 5, 5, 7},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.label);
+        use_text(c.text, c.from);
+        for (int i = 0; i < abs(c.moves); i++)
+            c.moves > 0 ? phrase_forward() : phrase_back();
+        EXPECT_EQ(c.to, document.read_pos);
+        EXPECT_EQ(c.anchor, document.anchor_pos);
+    }
+}
+
+TEST(LayoutLine, BreaksAtThePixelAndAtLineBreaks) {
+    const struct {
+        const char *label;
+        std::string text, shown;
+        uint32_t width, consumed;
+    } cases[] = {
+        // Lines start at x 10 (twice the margin of 5) and end before x + w reaches the width.
+        {"a word is split where the pixel falls", "hello world", "hello ", 80, 6},
+        {"one pixel more lets one more byte in", "hello world", "hello w", 81, 7},
+        {"wide bytes count their width", "WWWW", "WW", 60, 2},
+        {"CR LF CR LF leaves no empty line", "one\r\n\r\ntwo", "one", 200, 7},
+        {"zero byte ends a line", std::string("ab\0\0cd", 6), "ab", 200, 4},
+        {"a tab is consumed and takes no room", "a\tbc", "abc", 60, 4},
+        {"a tab too wide still ends the line", "a\tb", "a", 45, 1},
+        {"nothing left at the end", "", "", 100, 0},
+        {"a full buffer ends the line", std::string(400, 'x'), std::string(267, 'x'), 9000, 267},
+    };
+    // Every byte 10 pixels wide but 'W' (20) and the tab (30).
+    auto width = [](unsigned char b) { return b == 'W' ? 20 : b == '\t' ? 30 : 10; };
+    left_margin = 5;
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.label);
+        use_text(c.text);
+        EXPECT_EQ(c.consumed, layout_line(width, c.width, 0));
+        EXPECT_EQ(c.shown, std::string(line_text));
+    }
+}
