@@ -11,6 +11,7 @@
 #include "resources/resource.h"
 #include "settings/settings.h"
 #include "settings/settings_file.h"
+#include "app/message_box.h"
 
 HINSTANCE app_instance;
 HWND frame_window, mdi_client, navigator_window, reader_window, speed_window, fonts_window,
@@ -95,7 +96,7 @@ static void start_reader() {
 
 static void paste() {
     if (!paste_clipboard()) {
-        MessageBoxA(NULL, "Problem with clipboard", "Paste error", MB_OK);
+        show_message_box(NULL, "Problem with clipboard", "Paste error");
         return;
     }
     SetWindowTextA(frame_window, "Tavrin - Paste from clipboard ");

@@ -7,6 +7,7 @@
 #include "reading/byte_sets.h"
 #include "reading/reader_state.h"
 #include "reading/navigator.h"
+#include "reading/reader.h"
 #include "settings/settings.h"
 #include "settings/settings_file.h"
 
@@ -33,7 +34,7 @@ void init_shared_state(HINSTANCE instance) {
         apply_default_settings(&settings);
         pause_ticks = 0;
     }
-    reader_font = create_reader_font(settings.font_height);
+    replace_reader_font(create_reader_font(settings.font_height));
     recentre_navigator = 0;
     lstrcpyA(current_word, "Tavrin");
     reset_document();
@@ -59,14 +60,17 @@ HWND create_frame_window(int show) {
     return frame;
 }
 
+void dispatch_message(MSG *msg) {
+    if (mdi_client && TranslateMDISysAccel(mdi_client, msg))
+        return;
+    TranslateMessage(msg);
+    DispatchMessageA(msg);
+}
+
 int run_message_loop() {
     MSG msg;
-    while (GetMessageA(&msg, NULL, 0, 0) > 0) {
-        if (mdi_client && TranslateMDISysAccel(mdi_client, &msg))
-            continue;
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
-    }
+    while (GetMessageA(&msg, NULL, 0, 0) > 0)
+        dispatch_message(&msg);
     return (int)msg.wParam;
 }
 
@@ -77,5 +81,7 @@ int tavrin_main(HINSTANCE instance, int show) {
     init_shared_state(instance);
     if (!create_frame_window(show))
         return 0;
-    return run_message_loop();
+    int code = run_message_loop();
+    replace_reader_font(0);
+    return code;
 }

@@ -10,6 +10,9 @@ void init_shared_state(HINSTANCE instance);
 // Creates, shows and paints the frame window at its saved or default place.
 HWND create_frame_window(int show);
 
+// One step of the message loop: MDI keys, then translation and dispatch.
+void dispatch_message(MSG *msg);
+
 // Runs the message loop until WM_QUIT; returns its code.
 int run_message_loop();
 

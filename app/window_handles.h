@@ -15,7 +15,3 @@ extern HWND color_window;
 extern HWND preferences_window;
 extern HWND glom_window;
 extern HWND about_window;
-
-// Posts WM_PAINT to the Navigator when it is open: the text or the reading
-// position changed.
-void ask_navigator_to_redraw();

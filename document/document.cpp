@@ -2,15 +2,17 @@
 #include "document/document.h"
 #include "document/document_block.h"
 #include "app/window_handles.h"
+#include "reading/navigator.h"
 
 #include <string.h>
+#include "app/message_box.h"
 
 enum { WELCOME_BLOCK_SIZE = 255 };
 
 int reset_document() {
     HGLOBAL block = GlobalAlloc(GMEM_ZEROINIT, WELCOME_BLOCK_SIZE);
     if (!block) {
-        MessageBoxA(NULL, "GlobalAlloc  failed!", NULL, MB_OK);
+        show_message_box(NULL, "GlobalAlloc  failed!", NULL);
         return 0;
     }
     unsigned char *text = (unsigned char *)block;
@@ -64,11 +66,6 @@ void commit_text_block(uint32_t length) {
     ask_navigator_to_redraw();
 }
 
-void ask_navigator_to_redraw() {
-    if (navigator_window)
-        PostMessageA(navigator_window, WM_PAINT, 0, 0);
-}
-
 // The first of the text formats the clipboard offers, read as single bytes.
 static HANDLE clipboard_text_data() {
     static const UINT formats[] = {CF_TEXT, CF_LOCALE, CF_OEMTEXT, CF_UNICODETEXT};
@@ -100,7 +97,7 @@ int paste_clipboard() {
     uint32_t n = bounded_text_length(bytes, GlobalSize(data));
     unsigned char *text = resize_text_block(n);
     if (!text) {
-        MessageBoxA(NULL, "GlobalReAlloc for glom from clipboard failed!", NULL, MB_OK);
+        show_message_box(NULL, "GlobalReAlloc for glom from clipboard failed!", NULL);
         GlobalUnlock(data);
         CloseClipboard();
         return 0;

@@ -3,6 +3,7 @@
 #include "document/document_block.h"
 #include "document/html_text.h"
 #include "document/word_text.h"
+#include "app/message_box.h"
 
 // Large reads keep the loaders close to the speed of reading the file at all,
 // and a quarter megabyte is still in the cache when it is converted; the
@@ -39,7 +40,7 @@ static uint32_t read_into_text(HANDLE file, unsigned char *text, uint32_t length
 
 static void fill_plain_text(HANDLE file, unsigned char *text, uint32_t length) {
     if (read_into_text(file, text, length, 0) < length)
-        MessageBoxA(NULL, "problem reading file", NULL, MB_OK);
+        show_message_box(NULL, "problem reading file", NULL);
 }
 
 static void fill_html_text(HANDLE file, unsigned char *text, uint32_t length) {
@@ -73,14 +74,14 @@ static void load_chosen_file(fill_text fill) {
     HANDLE file = CreateFileA(file_path, GENERIC_READ, FILE_SHARE_READ, NULL, OPEN_EXISTING,
                               FILE_ATTRIBUTE_NORMAL, NULL);
     if (file == INVALID_HANDLE_VALUE) {
-        MessageBoxA(NULL, "File open failed.", NULL, MB_OK);
+        show_message_box(NULL, "File open failed.", NULL);
         return;
     }
     // A file of 4 GB or more, or one that leaves no room for the closing zero
     // byte, cannot be held at all.
     unsigned char *text = file_size < 0xFFFFFFFFu ? resize_text_block((uint32_t)file_size) : 0;
     if (!text) {
-        MessageBoxA(NULL, "GlobalAlloc failed!", NULL, MB_OK);
+        show_message_box(NULL, "GlobalAlloc failed!", NULL);
         CloseHandle(file);
         return;
     }

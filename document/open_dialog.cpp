@@ -7,6 +7,7 @@
 #include "settings/settings.h"
 
 #include <string.h>
+#include "app/message_box.h"
 
 char file_path[MAX_PATH];
 char folder_text[MAX_PATH];
@@ -30,12 +31,10 @@ static void set_box_from_dialog(HWND dialog, int box, UINT request) {
 static void on_dialog_notify(HWND dialog, const OFNOTIFYA *notify) {
     switch (notify->hdr.code) {
     case CDN_FILEOK: SetDlgItemTextA(dialog, IDC_SELECTION_BOX, notify->lpOFN->lpstrFile); break;
-    case CDN_HELP:
-        MessageBoxA(dialog, "Got the Help button notify.", "ComDlg32 Test", MB_OK);
-        break;
+    case CDN_HELP: show_message_box(dialog, "Got the Help button notify.", "ComDlg32 Test"); break;
     case CDN_SHAREVIOLATION:
         SetDlgItemTextA(dialog, IDC_SELECTION_BOX, notify->pszFile);
-        MessageBoxA(dialog, "Got a sharing violation notify.", "ComDlg32 Test", MB_OK);
+        show_message_box(dialog, "Got a sharing violation notify.", "ComDlg32 Test");
         break;
     case CDN_FOLDERCHANGE: set_box_from_dialog(dialog, IDC_SELECTION_BOX, CDM_GETFOLDERPATH); break;
     case CDN_SELCHANGE:
@@ -91,7 +90,7 @@ void report_dialog_error(DWORD code, HWND owner) {
             string_id = e.string_id;
     char text[DIALOG_TEXT_SIZE] = "";
     LoadStringA(app_instance, string_id, text, sizeof text);
-    MessageBoxA(owner, text, NULL, MB_OK);
+    show_message_box(owner, text, NULL);
 }
 
 // Reads the head of the chosen file and decides its kind; the size and the
@@ -100,14 +99,14 @@ static int examine_chosen_file(const char *path, HWND owner) {
     HANDLE file = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, NULL, OPEN_EXISTING,
                               FILE_ATTRIBUTE_NORMAL, NULL);
     if (file == INVALID_HANDLE_VALUE) {
-        MessageBoxA(owner, "File open failed.", NULL, MB_OK);
+        show_message_box(owner, "File open failed.", NULL);
         return 0;
     }
     // The high part too: a file of 4 GB or more must not pass for a small one.
     DWORD size_high = 0;
     DWORD size_low = GetFileSize(file, &size_high);
     if (size_low == INVALID_FILE_SIZE && GetLastError() != NO_ERROR) {
-        MessageBoxA(NULL, "GetFileSize failed!", NULL, MB_OK);
+        show_message_box(NULL, "GetFileSize failed!", NULL);
         CloseHandle(file);
         return 0;
     }
@@ -115,13 +114,13 @@ static int examine_chosen_file(const char *path, HWND owner) {
     memset(head, 0, sizeof head);
     DWORD count = 0;
     if (!ReadFile(file, head, FILE_HEAD_READ, &count, NULL) || count == 0) {
-        MessageBoxA(owner, "Zero bytes read.", NULL, MB_OK);
+        show_message_box(owner, "Zero bytes read.", NULL);
         CloseHandle(file);
         return 0;
     }
     int kind = decide_file_kind(head, settings.html_as_text);
     if (kind == FILE_UNRECOGNISED) {
-        MessageBoxA(owner, "UNKNOWN file type, opening as text", NULL, MB_OK);
+        show_message_box(owner, "UNKNOWN file type, opening as text", NULL);
         kind = FILE_PLAIN_TEXT;
     }
     document_kind = kind;

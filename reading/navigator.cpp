@@ -348,3 +348,8 @@ static LRESULT CALLBACK navigator_window_proc(HWND window, UINT message, WPARAM 
 int register_navigator_class() {
     return register_tavrin_class("NAVCLASS", navigator_window_proc, "NAV", COLOR_WINDOW, "TAV");
 }
+
+void ask_navigator_to_redraw() {
+    if (navigator_window)
+        PostMessageA(navigator_window, WM_PAINT, 0, 0);
+}

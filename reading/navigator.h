@@ -28,3 +28,7 @@ int register_navigator_class();
 
 // Start-up values of the Navigator's state (no scroll range, no target line).
 void reset_navigator_state();
+
+// Posts WM_PAINT to the Navigator when it is open: the text or the reading
+// position changed.
+void ask_navigator_to_redraw();

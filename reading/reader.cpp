@@ -9,16 +9,31 @@
 #include "app/window_handles.h"
 #include "document/document.h"
 #include "reading/drawing.h"
+#include "reading/navigator.h"
 #include "reading/reader_state.h"
 #include "reading/words.h"
 #include "resources/resource.h"
 #include "settings/settings.h"
-#include "settings/settings_file.h"
 
 enum { READER_TIMER = 1030 };
 
+HFONT reader_font;
 static RECT reader_client_rect;
 static int fine_timer_held;
+
+HFONT create_reader_font(int height) {
+    return CreateFontA(height, settings.font_width, settings.font_escapement,
+                       settings.font_orientation, settings.font_width, 0, 0, 0,
+                       (DWORD)settings.font_charset, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                       PROOF_QUALITY, DEFAULT_PITCH | FF_DONTCARE, settings.face_name);
+}
+
+void replace_reader_font(HFONT font) {
+    HFONT previous = reader_font;
+    reader_font = font;
+    if (previous && previous != font)
+        DeleteObject(previous);
+}
 
 int reader_holds_fine_timer() {
     return fine_timer_held;

@@ -4,10 +4,10 @@
 #include "app/window_handles.h"
 
 #include <string.h>
+#include "app/message_box.h"
 
 char settings_file_name[16];
 char start_directory[260];
-HFONT reader_font;
 
 int load_settings() {
     HANDLE file = CreateFileA(settings_file_name, GENERIC_READ, 0, NULL, OPEN_EXISTING,
@@ -27,7 +27,7 @@ int load_settings() {
 }
 
 static int report_save_failure(const char *text) {
-    MessageBoxA(NULL, text, "Save Preferences Error", MB_OK);
+    show_message_box(NULL, text, "Save Preferences Error");
     return 0;
 }
 
@@ -90,11 +90,4 @@ void record_window_rects() {
         *tool_window_kinds[i].rect =
             window_rect{dx > 3 ? dx : 0, dy > 3 ? dy : 0, r.right - r.left, r.bottom - r.top};
     }
-}
-
-HFONT create_reader_font(int height) {
-    return CreateFontA(height, settings.font_width, settings.font_escapement,
-                       settings.font_orientation, settings.font_width, 0, 0, 0,
-                       (DWORD)settings.font_charset, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                       PROOF_QUALITY, DEFAULT_PITCH | FF_DONTCARE, settings.face_name);
 }

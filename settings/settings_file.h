@@ -1,10 +1,9 @@
-// The settings file "tav.dat" and the reader font made from the Settings.
+// The settings file "tav.dat".
 #pragma once
 #include <windows.h>
 
 extern char settings_file_name[16];
 extern char start_directory[260];
-extern HFONT reader_font;
 
 // 1 when the settings file was opened and read, whatever it held; 0 otherwise.
 int load_settings();
@@ -14,6 +13,3 @@ int save_settings();
 
 // Records the frame's and the open tool windows' placements in the Settings.
 void record_window_rects();
-
-// A font of the Settings' face and fixed parameters at the given height.
-HFONT create_reader_font(int height);

@@ -18,12 +18,8 @@ static std::set<HWND> unread_dialogs;
 void pump_messages() {
     MSG msg;
     while (PeekMessageA(&msg, NULL, 0, 0, PM_REMOVE)) {
-        if (msg.message == WM_QUIT)
-            continue;
-        if (mdi_client && TranslateMDISysAccel(mdi_client, &msg))
-            continue;
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
+        if (msg.message != WM_QUIT)
+            dispatch_message(&msg);
     }
 }
 
@@ -129,6 +125,20 @@ std::string window_text(HWND window) {
     char text[1024] = "";
     GetWindowTextA(window, text, sizeof text);
     return text;
+}
+
+long live_gdi_objects() {
+    DWORD reported = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
+    if (reported)
+        return (long)reported;
+    enum { CEILING = 70000 };
+    static HBRUSH probes[CEILING];
+    long made = 0;
+    while (made < CEILING && (probes[made] = CreateSolidBrush(RGB(made & 255, 1, 2))) != 0)
+        made++;
+    for (long i = 0; i < made; i++)
+        DeleteObject(probes[i]);
+    return CEILING - made;
 }
 
 void put_clipboard_text(const std::string &text) {

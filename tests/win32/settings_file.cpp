@@ -6,6 +6,7 @@
 #include "resources/resource.h"
 #include "settings/settings.h"
 #include "settings/settings_file.h"
+#include "reading/reader.h"
 
 TEST_CASE("exit writes tav.dat only when save_on_exit is on, rectangles zero unless asked") {
     std::string folder = enter_fresh_directory();
