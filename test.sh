@@ -10,3 +10,5 @@ ctest --test-dir build/native --output-on-failure -j"$jobs"
 # One Wine test at a time: they share the display, the focus and the clipboard.
 tests/wine/with-wine.sh build/win32/wineprefix \
     ctest --test-dir build/win32 --output-on-failure
+# The release archives: reproducible, whole, versioned.
+tests/release/check_release.sh

@@ -8,10 +8,13 @@ target_link_libraries(tavrin_core PUBLIC user32 gdi32 comdlg32 winmm)
 
 add_library(tavrin_resources OBJECT resources/tavrin.rc)
 target_include_directories(tavrin_resources PRIVATE ${CMAKE_SOURCE_DIR}/resources)
+include(${CMAKE_SOURCE_DIR}/resources/version.cmake)
 
 add_executable(tavrin WIN32 app/main.cpp $<TARGET_OBJECTS:tavrin_resources>)
 target_compile_options(tavrin PRIVATE ${TAVRIN_WARNINGS} -fno-exceptions -fno-rtti)
 target_link_libraries(tavrin PRIVATE tavrin_core)
+# No link time in the PE header: two builds of one commit give the same file.
+target_link_options(tavrin PRIVATE -Wl,--no-insert-timestamp)
 
 # Tests: doctest, cross-compiled, run by Wine on a virtual display. Without
 # doctest (a build on Windows, say) only the program is built.

@@ -4,6 +4,7 @@
 set -euo pipefail
 packages=(cmake make g++ libgtest-dev doctest-dev g++-mingw-w64-i686 mingw-w64-tools
           wine wine32:i386 xvfb xdotool imagemagick fonts-liberation)
+packages+=(zip unzip) # tools/release.sh
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
