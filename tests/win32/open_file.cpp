@@ -2,13 +2,9 @@
 // template, answered by a thread timer from inside its own modal loop, then the
 // loaders reading real files into the Document. The kind decision is checked
 // here, where the dialog fills the head from the file.
-#include "harness.h"
+#include "reading_windows.h"
 
-#include "app/window_handles.h"
-#include "document/document.h"
 #include "document/open_file.h"
-#include "resources/resource.h"
-#include "settings/settings.h"
 
 #include <algorithm>
 #include <dlgs.h>
@@ -23,7 +19,7 @@ static std::string document_text() {
 // How the next Open dialog is answered: the path typed and Open pressed, or
 // Cancel when the path is empty.
 static std::string answer_path;
-static int ticks_shown, template_parts;
+static int ticks_shown, ticks_to_cancel, template_parts;
 
 // The template's parts: the Selection box and its two Russian labels, which
 // reach the dialog's ANSI controls only through the right code page.
@@ -41,23 +37,36 @@ static void CALLBACK answer_dialog(HWND, UINT, UINT_PTR, DWORD) {
         EnumChildWindows(dialog, count_template_part, (LPARAM)&template_parts);
         SetDlgItemTextA(dialog, edt1, answer_path.c_str());
         PostMessageA(dialog, WM_COMMAND, answer_path.empty() ? IDCANCEL : IDOK, 0);
-    } else if (dialog && ticks_shown == 500) {
-        // Open did not close it in 10 s: end the modal loop, and the checks fail.
+    } else if (dialog && ticks_shown == ticks_to_cancel) {
+        // Open did not close it: end the modal loop; unless asked, the checks fail.
         PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
     }
 }
 
-static void answer_next_dialog(const std::string &path) {
+// A dialog still open after the given number of 20 ms ticks is cancelled.
+static void answer_next_dialog(const std::string &path, int patience = 500) {
     static UINT_PTR timer; // one answering timer at a time
     KillTimer(NULL, timer);
     answer_path = path;
     ticks_shown = template_parts = 0;
+    ticks_to_cancel = patience;
     timer = SetTimer(NULL, 0, 20, answer_dialog);
     shown_messages.clear();
 }
 
-// The messages shown, and what the Reader and the Navigator rely on whatever
-// the last load did.
+// The program with the Reader and the Navigator open, to read each load.
+static std::string start_with_reading_windows(const std::string &file_name) {
+    std::string path = enter_fresh_directory() + "\\" + file_name;
+    start_program();
+    settings.words_per_minute = 1; // the tests give the ticks
+    run_command(CMD_NAVIGATOR);
+    run_command(CMD_READER);
+    REQUIRE(reader_window != nullptr);
+    return path;
+}
+
+// The messages shown, what the Reader and the Navigator rely on whatever the
+// last load did, and their reading of it to the end.
 static void check_load(const std::string &expected_messages) {
     std::string messages;
     for (const shown_message &m : shown_messages)
@@ -67,6 +76,8 @@ static void check_load(const std::string &expected_messages) {
     CHECK(GlobalSize((HGLOBAL)document.text_block) >= (SIZE_T)document.text_length + 1);
     CHECK(document.text[document.text_length] == 0);
     CHECK(document.read_pos + document.anchor_pos == 0);
+    CHECK(read_through_document() == document.text_length);
+    document.read_pos = document.anchor_pos = 0;
 }
 
 static void open_through_frame(const std::string &path, const std::string &expected_messages) {
@@ -106,12 +117,16 @@ TEST_CASE("each kind of file fills the Document through the Open command") {
          "Error loading MS Word DOC file has occurred._"},
         // Its header's marker stands at 2688, so the text starts at 3456.
         {"a Word 6 document", word6, "", 0, 2, "The quick brown fox jumps over the lazy dog\r\n"},
+        {"a Word file cut right after its marker",
+         std::string("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1", 8) + std::string(40, 'w') + "\xDC\xA5", "",
+         0, 2, std::string(50, '_')},
+        {"an HTML page ending inside a tag", "<html><body>Hi <b cla", "", 0, 1,
+         "____________Hi ______"},
     };
     // Longer than 79 characters: the loaders must get the whole path. The last
     // case leaves html_as_text at 0.
-    std::string path = enter_fresh_directory() +
-                       "\\a file chosen with a name long enough to pass the mark of 79.txt";
-    start_program();
+    std::string path = start_with_reading_windows(
+        "a file chosen with a name long enough to pass the mark of 79.txt");
     for (const auto &c : cases) {
         CAPTURE(c.label);
         write_whole_file(path, c.file);
@@ -138,8 +153,7 @@ TEST_CASE("a failed load leaves the welcome text in a whole Document") {
         {0xFFFFFFFFull, "0xFFFFFFFF bytes, no room for the closing zero", "[GlobalAlloc failed!]"},
         {(4ull << 30) + 5, "4 GB and 5 bytes, whose low part looks small", "[GlobalAlloc failed!]"},
     };
-    std::string path = enter_fresh_directory() + "\\chosen.txt";
-    start_program();
+    std::string path = start_with_reading_windows("chosen.txt");
     for (const auto &c : cases) {
         CAPTURE(c.label);
         // Sparse: as large as asked without taking the disk space.
@@ -152,13 +166,55 @@ TEST_CASE("a failed load leaves the welcome text in a whole Document") {
         CHECK(document_text() == welcome_text);
     }
 
-    // The file removed between the dialog and the loader.
-    write_whole_file(path, "soon gone");
-    answer_next_dialog(path);
-    REQUIRE(open_file_dialog(NULL) == 1);
-    REQUIRE(DeleteFileA(path.c_str()));
-    load_text_file();
-    check_load("[File open failed.]");
+    // Held open by another program that shares nothing (this process, here).
+    write_whole_file(path, "locked");
+    HANDLE held = CreateFileA(path.c_str(), GENERIC_READ, 0, NULL, OPEN_EXISTING, 0, NULL);
+    open_through_frame(path, "[File open failed.]");
     CHECK(document_text() == welcome_text);
+    CloseHandle(held);
+
+    // A folder's name typed as the file: the dialog goes into the folder and
+    // stays open until cancelled; nothing is loaded.
+    std::string caption = window_text(frame_window);
+    answer_next_dialog(path.substr(0, path.rfind('\\')), 10);
+    SendMessageA(frame_window, WM_COMMAND, CMD_OPEN, 0);
+    pump_messages();
+    check_load("");
+    CHECK(document_text() == welcome_text);
+    CHECK(window_text(frame_window) == caption);
+    stop_program();
+}
+
+TEST_CASE("a file removed or cut short between choosing and reading gives a whole Document") {
+    // A Word file's text starts 768 bytes after its header's marker.
+    const std::string word_head = std::string("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1", 8) +
+                                  std::string(40, 'w') + "\xDC\xA5" + std::string(766, 'x');
+    const struct {
+        std::string label, chosen, read; // read empty: the file is gone
+        void (*loader)();
+        std::string expected_messages, expected_text;
+    } cases[] = {
+        {"text removed", "soon gone", "", load_text_file, "[File open failed.]", welcome_text},
+        {"text cut short", "one two three", "one", load_text_file, "[problem reading file]",
+         "one__________"},
+        {"HTML cut short", "<html>one two three", "<html>on", load_html_file, "",
+         "______on___________"},
+        {"Word cut short", word_head + "alpha beta", word_head + "alph", load_word_file, "",
+         "alph" + std::string(word_head.size() + 6, '_')},
+    };
+    std::string path = start_with_reading_windows("changing.txt");
+    for (const auto &c : cases) {
+        CAPTURE(c.label);
+        write_whole_file(path, c.chosen);
+        answer_next_dialog(path);
+        REQUIRE(open_file_dialog(NULL) == 1);
+        if (c.read.empty())
+            REQUIRE(DeleteFileA(path.c_str()));
+        else
+            write_whole_file(path, c.read);
+        c.loader();
+        check_load(c.expected_messages);
+        CHECK(document_text() == c.expected_text);
+    }
     stop_program();
 }

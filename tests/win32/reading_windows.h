@@ -6,7 +6,9 @@
 #include "app/window_handles.h"
 #include "document/document.h"
 #include "document/document_block.h"
+#include "reading/reader_state.h"
 #include "resources/resource.h"
+#include "settings/settings.h"
 
 inline void run_command(int command) {
     SendMessageA(frame_window, WM_COMMAND, command, 0);
@@ -41,4 +43,26 @@ inline void size_client(HWND window, int width, int height) {
 inline void click(HWND window, int x, int y) {
     PostMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
     pump_messages();
+}
+
+// Reads the whole Document as a user would, whatever a load left in it: the
+// Reader steps through it word by word (at most one tick a byte), the
+// Navigator draws its last page and takes a click there. Returns where the
+// Reader stopped.
+inline uint32_t read_through_document() {
+    document.read_pos = 0;
+    settings.react_to_punctuation = 0;
+    pause_ticks = 0;
+    running = 1;
+    uint32_t ticks = 0;
+    while (document.read_pos < document.text_length && ticks <= document.text_length) {
+        SendMessageA(reader_window, WM_TIMER, 1030, 0);
+        ticks++;
+    }
+    running = 0;
+    uint32_t reached = document.read_pos;
+    SendMessageA(navigator_window, WM_VSCROLL, SB_BOTTOM, 0);
+    SendMessageA(navigator_window, WM_PAINT, 0, 0);
+    click(navigator_window, 5, 5);
+    return reached;
 }

@@ -148,3 +148,106 @@ TEST_CASE("a save that cannot be written reports it and keeps the file already s
     CHECK(read_whole_file(folder + "\\tav.dat") == "300 ");
     stop_program();
 }
+
+// Fills the disk the current folder is on; returns the filler's name.
+static std::string fill_disk() {
+    std::string filler = "filler";
+    HANDLE file = CreateFileA(filler.c_str(), GENERIC_WRITE, 0, NULL, CREATE_ALWAYS, 0, NULL);
+    static char block[4096];
+    DWORD written = 1;
+    while (WriteFile(file, block, sizeof block, &written, NULL) && written == sizeof block)
+        ;
+    while (WriteFile(file, block, 1, &written, NULL) && written == 1)
+        ;
+    CloseHandle(file);
+    return filler;
+}
+
+TEST_CASE("a save onto a full disk or into a read-only folder fails and keeps tav.dat") {
+    // The folders come from tests/faults/with_mounted_folders.sh, which mounts
+    // them where it may; a Windows program cannot make them itself.
+    const struct {
+        std::string label;
+        const char *variable, *expected_message;
+    } cases[] = {
+        {"a full disk", "TAVRIN_FULL_FOLDER", "File write failed."},
+        {"a read-only folder", "TAVRIN_READ_ONLY_FOLDER", "File open failed."},
+    };
+    for (const auto &c : cases) {
+        CAPTURE(c.label);
+        char folder[MAX_PATH] = "";
+        if (!GetEnvironmentVariableA(c.variable, folder, sizeof folder) ||
+            !SetCurrentDirectoryA(folder)) {
+            MESSAGE("skipped, no folder on " << c.label << " (" << c.variable << " unset)");
+            continue;
+        }
+        std::string filler;
+        if (c.variable == cases[0].variable) {
+            write_whole_file("tav.dat", "300 ");
+            filler = fill_disk();
+        }
+        REQUIRE(read_whole_file("tav.dat") == "300 ");
+        start_program();
+        settings.words_per_minute = 900;
+        CHECK(save_settings() == 0);
+        REQUIRE(shown_messages.size() == 1);
+        CHECK(shown_messages[0].text == c.expected_message);
+        CHECK_FALSE(file_exists("tav.dat.new"));
+        stop_program();
+        start_program();
+        CHECK(settings.words_per_minute == 300);
+        stop_program();
+        if (!filler.empty())
+            DeleteFileA(filler.c_str());
+    }
+}
+
+TEST_CASE(
+    "a tav.dat of random bytes, of 10 MB or that is a folder: start-up goes on, a save mends it") {
+    std::string noise(4096, '\0');
+    unsigned seed = 12;
+    for (char &b : noise)
+        b = (char)((seed = seed * 1103515245u + 12345u) >> 24);
+    noise[0] = '\xFF'; // not a number: parsing stops at once
+    std::string sevens;
+    for (int i = 0; i < 5 << 20; i++)
+        sevens += "7 ";
+    const struct {
+        std::string label, content; // empty: tav.dat is a folder
+        int32_t wpm;
+        std::string face_name, expected_message;
+    } cases[] = {
+        {"random bytes", noise, 0, "", ""},
+        {"10 MB of 7s", sevens, 7, "7 7 7 7 7 7 7 7 7 7 7 7 7 7 7 7", ""},
+        {"a folder", "", 490, "Times New Roman", "File write failed."},
+    };
+    for (const auto &c : cases) {
+        CAPTURE(c.label);
+        std::string folder = enter_fresh_directory();
+        if (c.content.empty())
+            REQUIRE(CreateDirectoryA("tav.dat", NULL));
+        else
+            write_whole_file("tav.dat", c.content);
+        start_program();
+        CHECK(settings.words_per_minute == c.wpm);
+        CHECK(std::string(settings.face_name) == c.face_name);
+        settings.words_per_minute = 640;
+        CHECK(save_settings() == c.expected_message.empty());
+        CHECK(shown_messages.size() == !c.expected_message.empty());
+        stop_program();
+        CHECK_FALSE(file_exists("tav.dat.new"));
+        if (!c.expected_message.empty()) {
+            CHECK(shown_messages.at(0).text == c.expected_message);
+            CHECK(GetFileAttributesA("tav.dat") == FILE_ATTRIBUTE_DIRECTORY);
+            continue;
+        }
+        // One line that reads back as saved.
+        std::string line = read_whole_file("tav.dat");
+        CHECK(line.size() <= 572);
+        CHECK(line.find('\n') == line.size() - 1);
+        start_program();
+        CHECK(settings.words_per_minute == 640);
+        CHECK(std::string(settings.face_name) == c.face_name);
+        stop_program();
+    }
+}
