@@ -2,6 +2,7 @@
 list(APPEND TAVRIN_PURE_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/color_layout.cpp
     ${CMAKE_CURRENT_LIST_DIR}/fonts_layout.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/rate_bar.cpp
 )
 list(APPEND TAVRIN_WIN32_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/child_controls.cpp
