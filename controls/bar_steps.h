@@ -33,3 +33,10 @@ struct bar_step {
     int value;
     int thumb;
 };
+
+// The step of a bar whose value runs from 1 to top: lines of 1, pages of 10.
+// A step that would pass a limit leaves the value as it is and only puts the
+// thumb at 1 or at top - 1; track is the thumb position SB_THUMBTRACK carries
+// (unsigned 16-bit). Values read from the settings file may lie outside the
+// range: they stay until a step brings them back.
+bar_step limited_step(int value, int code, unsigned track, int top);

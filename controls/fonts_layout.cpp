@@ -15,18 +15,5 @@ fonts_layout fonts_layout_for(int width, int height) {
 }
 
 bar_step font_size_step(int height, int code, unsigned track) {
-    switch (code) {
-    case BAR_LINE_UP:
-        return height > 1 ? bar_step{1, height - 1, height - 1} : bar_step{1, height, 1};
-    case BAR_LINE_DOWN:
-        return height < 1000 ? bar_step{1, height + 1, height + 1} : bar_step{1, height, 999};
-    case BAR_PAGE_UP:
-        return height > 10 ? bar_step{1, height - 10, height - 10} : bar_step{1, height, 1};
-    case BAR_PAGE_DOWN:
-        return height < 990 ? bar_step{1, height + 10, height + 10} : bar_step{1, height, 999};
-    case BAR_THUMB_TRACK: return {1, (int)(track & 0xFFFF), (int)(track & 0xFFFF)};
-    case BAR_TOP: return {1, FONT_HEIGHT_MIN, FONT_HEIGHT_MIN};
-    case BAR_BOTTOM: return {1, FONT_HEIGHT_MAX, FONT_HEIGHT_MAX};
-    }
-    return {0, height, height};
+    return limited_step(height, code, track, FONT_HEIGHT_MAX);
 }

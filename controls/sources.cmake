@@ -1,5 +1,6 @@
 # Sources of controls/: those that draw nothing build natively too.
 list(APPEND TAVRIN_PURE_SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/bar_steps.cpp
     ${CMAKE_CURRENT_LIST_DIR}/color_layout.cpp
     ${CMAKE_CURRENT_LIST_DIR}/fonts_layout.cpp
     ${CMAKE_CURRENT_LIST_DIR}/rate_bar.cpp

@@ -4,6 +4,7 @@
 #include <stdio.h>
 #include "controls/speed.h"
 #include "controls/rate_bar.h"
+#include "controls/child_controls.h"
 #include "app/tool_windows.h"
 #include "app/window_classes.h"
 #include "app/window_handles.h"
@@ -28,7 +29,7 @@ static void draw_rate(HWND window) {
     HDC dc = GetDC(window);
     if (!dc)
         return;
-    RECT box = {layout.box_left, layout.box_top, layout.box_right, layout.box_bottom};
+    RECT box = {layout.box.left, layout.box.top, layout.box.right, layout.box.bottom};
     Rectangle(dc, box.left - 2, box.top - 2, box.right + 2, box.bottom + 2);
     // One brush per drawing, released at once: a brush kept per step would
     // use up the process's GDI objects while the thumb is dragged.
@@ -45,10 +46,10 @@ static void draw_rate(HWND window) {
 // Every handled code moves the thumb, redraws and tells an open Reader, even
 // when the rate stayed as it was.
 static void apply_rate_code(HWND window, int code, unsigned thumb_position) {
-    rate_step step = step_rate(settings.words_per_minute, code, thumb_position);
-    if (!step.handled)
+    bar_step step = step_rate(settings.words_per_minute, code, thumb_position);
+    if (!step.acted)
         return;
-    settings.words_per_minute = step.rate;
+    settings.words_per_minute = step.value;
     SetScrollPos(rate_bar, SB_CTL, step.thumb, TRUE);
     draw_rate(window);
     if (reader_window)
@@ -58,9 +59,7 @@ static void apply_rate_code(HWND window, int code, unsigned thumb_position) {
 static LRESULT on_create(HWND window) {
     speed_window = window;
     layout_speed_controls(window);
-    rate_bar = CreateWindowExA(0, "SCROLLBAR", NULL, WS_CHILD | WS_VISIBLE | WS_TABSTOP | SBS_HORZ,
-                               layout.bar_x, layout.bar_y, layout.bar_width, layout.bar_height,
-                               window, (HMENU)(INT_PTR)RATE_BAR_ID, app_instance, NULL);
+    rate_bar = create_child_control(window, "SCROLLBAR", NULL, SBS_HORZ, layout.bar, RATE_BAR_ID);
     SetScrollRange(rate_bar, SB_CTL, RATE_BAR_MIN, RATE_BAR_MAX, TRUE);
     SetScrollPos(rate_bar, SB_CTL, settings.words_per_minute, TRUE);
     return 0;
@@ -68,8 +67,7 @@ static LRESULT on_create(HWND window) {
 
 static LRESULT on_size(HWND window, WPARAM wparam, LPARAM lparam) {
     layout_speed_controls(window);
-    SetWindowPos(rate_bar, HWND_TOP, layout.bar_x, layout.bar_y, layout.bar_width,
-                 layout.bar_height, SWP_SHOWWINDOW);
+    place_child_control(rate_bar, layout.bar);
     SetScrollPos(rate_bar, SB_CTL, settings.words_per_minute, TRUE);
     // The MDI client needs it too, to keep a maximized child's menu right.
     return DefMDIChildProcA(window, WM_SIZE, wparam, lparam);

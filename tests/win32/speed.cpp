@@ -21,7 +21,7 @@ static HWND rate_bar() {
 
 // The pixels of the rate box with its outline, copied out of a device context.
 static std::vector<DWORD> box_pixels(HDC from, const speed_layout &l) {
-    int width = l.box_right - l.box_left + 4, height = l.box_bottom - l.box_top + 4;
+    int width = l.box.right - l.box.left + 4, height = l.box.bottom - l.box.top + 4;
     BITMAPINFO info = {};
     info.bmiHeader.biSize = sizeof info.bmiHeader;
     info.bmiHeader.biWidth = width;
@@ -32,7 +32,7 @@ static std::vector<DWORD> box_pixels(HDC from, const speed_layout &l) {
     HBITMAP copy = CreateDIBSection(from, &info, DIB_RGB_COLORS, &bits, NULL, 0);
     HDC memory = CreateCompatibleDC(from);
     HGDIOBJ old = SelectObject(memory, copy);
-    BitBlt(memory, 0, 0, width, height, from, l.box_left - 2, l.box_top - 2, SRCCOPY);
+    BitBlt(memory, 0, 0, width, height, from, l.box.left - 2, l.box.top - 2, SRCCOPY);
     GdiFlush();
     std::vector<DWORD> pixels((DWORD *)bits, (DWORD *)bits + width * height);
     SelectObject(memory, old);
@@ -53,7 +53,7 @@ static bool shows_number(int number) {
     HBITMAP bitmap = CreateCompatibleBitmap(screen, client.right, client.bottom);
     HGDIOBJ old_bitmap = SelectObject(memory, bitmap);
     HGDIOBJ old_font = SelectObject(memory, GetCurrentObject(screen, OBJ_FONT));
-    RECT box = {l.box_left, l.box_top, l.box_right, l.box_bottom};
+    RECT box = {l.box.left, l.box.top, l.box.right, l.box.bottom};
     Rectangle(memory, box.left - 2, box.top - 2, box.right + 2, box.bottom + 2);
     COLORREF back = RGB(settings.back_red, settings.back_green, settings.back_blue);
     HBRUSH brush = CreateSolidBrush(back);
