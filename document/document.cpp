@@ -25,6 +25,7 @@ int reset_document() {
     document.anchor_pos = 0;
     if (previous)
         GlobalFree(previous);
+    navigator_take_new_text();
     return 1;
 }
 
@@ -63,7 +64,7 @@ void commit_text_block(uint32_t length) {
     document.text_length = length;
     document.read_pos = 0;
     document.anchor_pos = 0;
-    ask_navigator_to_redraw();
+    navigator_take_new_text();
 }
 
 // The first of the text formats the clipboard offers, read as single bytes.

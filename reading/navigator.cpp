@@ -51,6 +51,13 @@ static int client_width() {
     return r.right;
 }
 
+// The scroll range follows the text: one position per chars_per_line bytes.
+static void set_scroll_range(HWND window, int thumb) {
+    scroll_max = document.text_length / (unsigned)chars_per_line;
+    SetScrollRange(window, SB_VERT, 0, (int)scroll_max, TRUE);
+    SetScrollPos(window, SB_VERT, thumb, TRUE);
+}
+
 // Takes the metrics of the system font, which the Navigator never changes:
 // the widths of all 256 bytes in one query instead of one per byte laid out,
 // and the page's size, without dividing by a height or width of zero. Then
@@ -68,9 +75,7 @@ static void measure_page(HWND window, HDC dc, int thumb) {
     if (chars_per_line < 1)
         chars_per_line = 1;
     lines_per_page = line_height > 0 && r.bottom > 0 ? (unsigned)(r.bottom / line_height) : 0;
-    scroll_max = document.text_length / (unsigned)chars_per_line;
-    SetScrollRange(window, SB_VERT, 0, (int)scroll_max, TRUE);
-    SetScrollPos(window, SB_VERT, thumb, TRUE);
+    set_scroll_range(window, thumb);
 }
 
 static int highlight_word_at();
@@ -285,6 +290,17 @@ static void scroll_down(HWND window, int pass, unsigned lines, int thumb_lines) 
     }
 }
 
+// Where the thumb was let go. The message carries only 16 bits of it, and a
+// long text's range goes far beyond; the scroll bar holds all 32.
+static int released_thumb(HWND window) {
+    SCROLLINFO info;
+    memset(&info, 0, sizeof info);
+    info.cbSize = sizeof info;
+    info.fMask = SIF_TRACKPOS;
+    GetScrollInfo(window, SB_VERT, &info);
+    return info.nTrackPos;
+}
+
 static LRESULT on_vscroll(HWND window, WPARAM wparam) {
     uint32_t length = document.text_length, anchor = document.anchor_pos;
     switch (LOWORD(wparam)) {
@@ -294,9 +310,11 @@ static LRESULT on_vscroll(HWND window, WPARAM wparam) {
     case SB_PAGEDOWN:
         scroll_down(window, length - lines_per_page > anchor, lines_per_page, 3);
         break;
-    case SB_THUMBPOSITION:
-        scroll_to(window, (uint32_t)chars_per_line * HIWORD(wparam), HIWORD(wparam));
+    case SB_THUMBPOSITION: {
+        int thumb = released_thumb(window);
+        scroll_to(window, (uint32_t)chars_per_line * (uint32_t)thumb, thumb);
         break;
+    }
     case SB_TOP: scroll_to(window, 0, 0); break;
     case SB_BOTTOM: scroll_to(window, length, (int)scroll_max); break;
     }
@@ -352,4 +370,11 @@ int register_navigator_class() {
 void ask_navigator_to_redraw() {
     if (navigator_window)
         PostMessageA(navigator_window, WM_PAINT, 0, 0);
+}
+
+void navigator_take_new_text() {
+    if (!navigator_window)
+        return;
+    set_scroll_range(navigator_window, 0);
+    ask_navigator_to_redraw();
 }

@@ -1,6 +1,8 @@
 // The Navigator window under Wine: its page, scrolling, keys and clicks.
+#include "open_dialog.h"
 #include "reading_windows.h"
 
+#include "reading/line_layout.h"
 #include "reading/navigator.h"
 
 static HWND open_navigator() {
@@ -43,8 +45,6 @@ TEST_CASE("keys and the scroll bar move the page within the text and leave read_
         {"Line Down on the last line", words, WM_VSCROLL, SB_LINEDOWN, last - 2, last},
         {"Bottom of an empty text", "", WM_VSCROLL, SB_BOTTOM, 0, 0},
         {"Line Down in an empty text", "", WM_VSCROLL, SB_LINEDOWN, 0, 0},
-        {"a thumb from a longer text", "short text", WM_VSCROLL, MAKEWPARAM(SB_THUMBPOSITION, 400),
-         0, 9},
     };
     HWND navigator = open_navigator();
     for (const auto &c : cases) {
@@ -79,5 +79,101 @@ TEST_CASE("a paste reaches an open Navigator; a click marks a word and moves rea
     click(navigator, 396, line_height / 2);
     CHECK(document.read_pos == 6);
     CHECK(highlight_shown == 0);
+    stop_program();
+}
+
+// A pointer at screen point x, y, with the button event given (0 for a move).
+static void mouse_input(int x, int y, DWORD button) {
+    INPUT input = {};
+    input.type = INPUT_MOUSE;
+    input.mi.dx = (x * 65536 + 32768) / GetSystemMetrics(SM_CXSCREEN);
+    input.mi.dy = (y * 65536 + 32768) / GetSystemMetrics(SM_CYSCREEN);
+    input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | button;
+    SendInput(1, &input, sizeof input);
+}
+
+// Drags the thumb with the mouse to a fraction of its travel (past 1 the
+// pointer leaves the bar's end) and lets it go there.
+static void drag_thumb(HWND window, double fraction) {
+    SCROLLBARINFO bar = {};
+    bar.cbSize = sizeof bar;
+    REQUIRE(GetScrollBarInfo(window, OBJID_VSCROLL, &bar));
+    const RECT &r = bar.rcScrollBar;
+    int x = (r.left + r.right) / 2, thumb = bar.xyThumbBottom - bar.xyThumbTop;
+    int travel = r.bottom - r.top - 2 * bar.dxyLineButton - thumb;
+    int to = r.top + bar.dxyLineButton + thumb / 2 + (int)(fraction * travel);
+    mouse_input(x, r.top + bar.xyThumbTop + thumb / 2, MOUSEEVENTF_LEFTDOWN);
+    mouse_input(x, to, 0);
+    mouse_input(x, to, MOUSEEVENTF_LEFTUP);
+    pump_messages();
+}
+
+static int scroll_range_top(HWND window) {
+    int low = -1, high = -1;
+    GetScrollRange(window, SB_VERT, &low, &high);
+    return low == 0 ? high : -1;
+}
+
+TEST_CASE("the scroll bar follows each new text, and its thumb reaches all of a long one") {
+    HWND navigator = open_navigator();
+    ShowWindow(about_window, SW_HIDE);
+    char folder[MAX_PATH];
+    GetCurrentDirectoryA(sizeof folder, folder);
+    static std::string here;
+    here = std::string(folder) + "\\";
+    const std::string long_path = here + "long.txt";
+    // Over 11 MB: a range far beyond the 16 bits a scroll message carries.
+    const std::string long_text = numbered_words(1000000);
+    write_whole_file(long_path, long_text);
+    open_through_frame(wide(long_path));
+    REQUIRE(document.text_length == long_text.size());
+    CHECK(scroll_range_top(navigator) == (int)(long_text.size() / chars_per_line));
+    const struct {
+        std::string label;
+        double fraction, lowest, highest;
+    } drags[] = {{"to the middle", 0.5, 0.45, 0.55}, {"past the end of its travel", 1.1, 0.999, 1}};
+    for (const auto &d : drags) {
+        CAPTURE(d.label);
+        drag_thumb(navigator, d.fraction);
+        const double at = (double)document.anchor_pos / document.text_length;
+        CHECK(at >= d.lowest);
+        CHECK(at <= d.highest);
+        CHECK(line_starts[0] == document.anchor_pos);
+        CHECK(GetScrollPos(navigator, SB_VERT) == (int)(document.anchor_pos / chars_per_line));
+    }
+    const std::string last_line = line_text;
+    CHECK(last_line.substr(last_line.size() > 11 ? last_line.size() - 11 : 0) == "word999999.");
+
+    const std::string short_text = numbered_words(300), pasted = numbered_words(900);
+    write_whole_file(here + "short.txt", short_text);
+    write_sparse_file(here + "huge.txt", (4ull << 30) + 5);
+    const uint32_t welcome_length = (uint32_t)strlen(welcome_text);
+    const struct {
+        std::string label;
+        void (*bring)();
+        uint32_t length;
+    } texts[] = {
+        {"a short file", [] { open_through_frame(wide(here + "short.txt")); },
+         (uint32_t)short_text.size()},
+        {"a file refused for its size", [] { open_through_frame(wide(here + "huge.txt")); },
+         welcome_length},
+        {"a paste",
+         [] {
+             put_clipboard_text(numbered_words(900));
+             run_command(CMD_PASTE);
+         },
+         (uint32_t)pasted.size()},
+        {"a missing file", [] { open_through_frame(wide(here + "missing.txt")); }, welcome_length},
+    };
+    for (const auto &t : texts) {
+        CAPTURE(t.label);
+        t.bring();
+        REQUIRE(document.text_length == t.length);
+        CHECK(scroll_range_top(navigator) == (int)(t.length / chars_per_line));
+        CHECK(GetScrollPos(navigator, SB_VERT) == 0);
+        CHECK(line_starts[0] == 0);
+        SendMessageA(navigator, WM_KEYDOWN, VK_END, 0);
+        CHECK(GetScrollPos(navigator, SB_VERT) == (int)(t.length / chars_per_line));
+    }
     stop_program();
 }

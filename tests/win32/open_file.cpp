@@ -2,56 +2,18 @@
 // template, answered by a thread timer from inside its own modal loop, then the
 // loaders reading real files into the Document. The kind decision is checked
 // here, where the dialog fills the head from the file.
+#include "open_dialog.h"
 #include "reading_windows.h"
 
 #include "document/open_file.h"
 
 #include <algorithm>
-#include <dlgs.h>
 
 // Zero bytes shown as '_', so that the expectations read plainly.
 static std::string document_text() {
     std::string text((const char *)document.text, document.text_length);
     std::replace(text.begin(), text.end(), '\0', '_');
     return text;
-}
-
-// How the next Open dialog is answered: the path typed and Open pressed, or
-// Cancel when the path is empty.
-static std::string answer_path;
-static int ticks_shown, ticks_to_cancel, template_parts;
-
-// The template's parts: the Selection box and its two Russian labels, which
-// reach the dialog's ANSI controls only through the right code page.
-static BOOL CALLBACK count_template_part(HWND child, LPARAM count) {
-    wchar_t text[16] = L"";
-    GetWindowTextW(child, text, 16);
-    *(int *)count += GetDlgCtrlID(child) == IDC_SELECTION_BOX || lstrcmpW(text, L"Путь:") == 0 ||
-                     lstrcmpW(text, L"Выбор:") == 0;
-    return TRUE;
-}
-
-static void CALLBACK answer_dialog(HWND, UINT, UINT_PTR, DWORD) {
-    HWND dialog = FindWindowA("#32770", "Tavrin - Open file");
-    if (dialog && ticks_shown++ == 0) {
-        EnumChildWindows(dialog, count_template_part, (LPARAM)&template_parts);
-        SetDlgItemTextA(dialog, edt1, answer_path.c_str());
-        PostMessageA(dialog, WM_COMMAND, answer_path.empty() ? IDCANCEL : IDOK, 0);
-    } else if (dialog && ticks_shown == ticks_to_cancel) {
-        // Open did not close it: end the modal loop; unless asked, the checks fail.
-        PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
-    }
-}
-
-// A dialog still open after the given number of 20 ms ticks is cancelled.
-static void answer_next_dialog(const std::string &path, int patience = 500) {
-    static UINT_PTR timer; // one answering timer at a time
-    KillTimer(NULL, timer);
-    answer_path = path;
-    ticks_shown = template_parts = 0;
-    ticks_to_cancel = patience;
-    timer = SetTimer(NULL, 0, 20, answer_dialog);
-    shown_messages.clear();
 }
 
 // The program with the Reader and the Navigator open, to read each load.
@@ -68,10 +30,7 @@ static std::string start_with_reading_windows(const std::string &file_name) {
 // The messages shown, what the Reader and the Navigator rely on whatever the
 // last load did, and their reading of it to the end.
 static void check_load(const std::string &expected_messages) {
-    std::string messages;
-    for (const shown_message &m : shown_messages)
-        messages += "[" + m.text + "]";
-    CHECK(messages == expected_messages);
+    CHECK(shown_message_texts() == expected_messages);
     REQUIRE(document.text != nullptr);
     CHECK(GlobalSize((HGLOBAL)document.text_block) >= (SIZE_T)document.text_length + 1);
     CHECK(document.text[document.text_length] == 0);
@@ -80,11 +39,9 @@ static void check_load(const std::string &expected_messages) {
     document.read_pos = document.anchor_pos = 0;
 }
 
-static void open_through_frame(const std::string &path, const std::string &expected_messages) {
-    answer_next_dialog(path);
-    SendMessageA(frame_window, WM_COMMAND, CMD_OPEN, 0);
-    pump_messages();
-    CHECK(template_parts == 3);
+static void open_and_check(const std::string &path, const std::string &expected_messages) {
+    open_through_frame(wide(path));
+    CHECK(open_dialog_template_parts == 3);
     check_load(expected_messages);
 }
 
@@ -131,14 +88,14 @@ TEST_CASE("each kind of file fills the Document through the Open command") {
         CAPTURE(c.label);
         write_whole_file(path, c.file);
         settings.html_as_text = c.html_as_text;
-        open_through_frame(path, c.expected_messages);
+        open_and_check(path, c.expected_messages);
         CHECK(document_kind == c.expected_kind);
         CHECK(document.text_length == c.file.size());
         CHECK(document_text().substr(0, c.expected_text.size()) == c.expected_text);
         CHECK(window_text(frame_window) == "Tavrin - File [ " + path + " ]");
     }
     // A cancel still replaces what was loaded with the welcome text.
-    open_through_frame("", "");
+    open_and_check("", "");
     CHECK(document_text() == welcome_text);
     stop_program();
 }
@@ -156,29 +113,22 @@ TEST_CASE("a failed load leaves the welcome text in a whole Document") {
     std::string path = start_with_reading_windows("chosen.txt");
     for (const auto &c : cases) {
         CAPTURE(c.label);
-        // Sparse: as large as asked without taking the disk space.
-        HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, NULL, CREATE_ALWAYS, 0, NULL);
-        LONG high = (LONG)(c.size >> 32);
-        SetFilePointer(file, (LONG)(DWORD)c.size, &high, FILE_BEGIN);
-        CHECK(SetEndOfFile(file));
-        CloseHandle(file);
-        open_through_frame(path, c.expected_messages);
+        write_sparse_file(path, c.size);
+        open_and_check(path, c.expected_messages);
         CHECK(document_text() == welcome_text);
     }
 
     // Held open by another program that shares nothing (this process, here).
     write_whole_file(path, "locked");
     HANDLE held = CreateFileA(path.c_str(), GENERIC_READ, 0, NULL, OPEN_EXISTING, 0, NULL);
-    open_through_frame(path, "[File open failed.]");
+    open_and_check(path, "[File open failed.]");
     CHECK(document_text() == welcome_text);
     CloseHandle(held);
 
     // A folder's name typed as the file: the dialog goes into the folder and
     // stays open until cancelled; nothing is loaded.
     std::string caption = window_text(frame_window);
-    answer_next_dialog(path.substr(0, path.rfind('\\')), 10);
-    SendMessageA(frame_window, WM_COMMAND, CMD_OPEN, 0);
-    pump_messages();
+    open_through_frame(wide(path.substr(0, path.rfind('\\'))), FILL_FILE_NAME_BOX, 10);
     check_load("");
     CHECK(document_text() == welcome_text);
     CHECK(window_text(frame_window) == caption);
@@ -206,7 +156,7 @@ TEST_CASE("a file removed or cut short between choosing and reading gives a whol
     for (const auto &c : cases) {
         CAPTURE(c.label);
         write_whole_file(path, c.chosen);
-        answer_next_dialog(path);
+        answer_next_open_dialog(wide(path));
         REQUIRE(open_file_dialog(NULL) == 1);
         if (c.read.empty())
             REQUIRE(DeleteFileA(path.c_str()));

@@ -1,0 +1,103 @@
+// Answering the real Open dialog from inside its own modal loop: a thread
+// timer finds it and either fills the file-name box and presses Open, or
+// types the path on the keyboard into whatever has the focus and presses
+// Enter, as a user would.
+#pragma once
+#include "harness.h"
+
+#include "app/window_handles.h"
+#include "resources/resource.h"
+
+#include <dlgs.h>
+
+enum open_answer { FILL_FILE_NAME_BOX, TYPE_INTO_FOCUS };
+
+inline std::wstring open_answer_path;
+inline open_answer open_answer_way;
+inline int open_dialog_ticks, open_dialog_ticks_to_cancel, open_dialog_template_parts;
+
+// The template's parts: the Selection box and its two Russian labels, which
+// reach the dialog's ANSI controls only through the right code page.
+inline BOOL CALLBACK count_template_part(HWND child, LPARAM count) {
+    wchar_t text[16] = L"";
+    GetWindowTextW(child, text, 16);
+    *(int *)count += GetDlgCtrlID(child) == IDC_SELECTION_BOX || lstrcmpW(text, L"Путь:") == 0 ||
+                     lstrcmpW(text, L"Выбор:") == 0;
+    return TRUE;
+}
+
+inline void send_key(WORD key, wchar_t unicode) {
+    INPUT input[2] = {};
+    for (int i = 0; i < 2; i++) {
+        input[i].type = INPUT_KEYBOARD;
+        input[i].ki.wVk = key;
+        input[i].ki.wScan = unicode;
+        input[i].ki.dwFlags = (unicode ? KEYEVENTF_UNICODE : 0) | (i ? KEYEVENTF_KEYUP : 0);
+    }
+    SendInput(2, input, sizeof input[0]);
+}
+
+inline void CALLBACK answer_open_dialog(HWND, UINT, UINT_PTR, DWORD) {
+    HWND dialog = FindWindowA("#32770", "Tavrin - Open file");
+    if (dialog && open_dialog_ticks++ == 0) {
+        EnumChildWindows(dialog, count_template_part, (LPARAM)&open_dialog_template_parts);
+        if (open_answer_path.empty())
+            PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+        else if (open_answer_way == FILL_FILE_NAME_BOX) {
+            SetDlgItemTextW(dialog, edt1, open_answer_path.c_str());
+            PostMessageA(dialog, WM_COMMAND, IDOK, 0);
+        } else {
+            for (wchar_t c : open_answer_path)
+                send_key(0, c);
+            send_key(VK_RETURN, 0);
+        }
+    } else if (dialog && open_dialog_ticks == open_dialog_ticks_to_cancel) {
+        // Open did not close it: end the modal loop; unless asked, the checks fail.
+        PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+    }
+}
+
+// Answers the next Open dialog with the path, or with Cancel when it is
+// empty; a dialog still open after the given number of 20 ms ticks is cancelled.
+inline void answer_next_open_dialog(const std::wstring &path, open_answer way = FILL_FILE_NAME_BOX,
+                                    int patience = 500) {
+    static UINT_PTR timer; // one answering timer at a time
+    KillTimer(NULL, timer);
+    open_answer_path = path;
+    open_answer_way = way;
+    open_dialog_ticks = open_dialog_template_parts = 0;
+    open_dialog_ticks_to_cancel = patience;
+    timer = SetTimer(NULL, 0, 20, answer_open_dialog);
+    shown_messages.clear();
+}
+
+inline std::wstring wide(const std::string &ansi) {
+    wchar_t text[1024] = L"";
+    MultiByteToWideChar(CP_ACP, 0, ansi.c_str(), -1, text, 1024);
+    return text;
+}
+
+// The Open command from the menu, answered with the path.
+inline void open_through_frame(const std::wstring &path, open_answer way = FILL_FILE_NAME_BOX,
+                               int patience = 500) {
+    answer_next_open_dialog(path, way, patience);
+    SendMessageA(frame_window, WM_COMMAND, CMD_OPEN, 0);
+    pump_messages();
+}
+
+// The messages shown since the dialog was answered, each in brackets.
+inline std::string shown_message_texts() {
+    std::string texts;
+    for (const shown_message &m : shown_messages)
+        texts += "[" + m.text + "]";
+    return texts;
+}
+
+// A file as large as asked without taking the disk space.
+inline void write_sparse_file(const std::string &path, ULONGLONG size) {
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, NULL, CREATE_ALWAYS, 0, NULL);
+    LONG high = (LONG)(size >> 32);
+    SetFilePointer(file, (LONG)(DWORD)size, &high, FILE_BEGIN);
+    CHECK(SetEndOfFile(file));
+    CloseHandle(file);
+}
