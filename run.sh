@@ -1,22 +1,34 @@
 #!/bin/bash
-# Installs what is missing, builds tavrin.exe and starts it under Wine.
+# Installs what is missing, builds tavrin.exe and starts it under Wine: the
+# 32-bit program where this host runs 32-bit programs, the 64-bit one
+# otherwise (or with TAVRIN_64BIT_ONLY=1).
 # With a display (DISPLAY set) it appears there. Without one it runs on a
 # virtual display and saves a screenshot of it every two seconds to
 # build/screen.png; stop it with Ctrl-C.
 set -euo pipefail
 cd "$(dirname "$0")"
 tools/setup.sh
-tools/build.sh --program-only
+. tools/hosts.sh
+require_amd64_host
+check_32bit_host
+if [ -z "$tavrin_32bit_skip" ]; then
+    build=win32
+    echo "Running the 32-bit program (build/win32/tavrin.exe)."
+else
+    build=win64
+    echo "Running the 64-bit program (build/win64/tavrin.exe): $tavrin_32bit_skip."
+fi
+tools/build.sh --program-only "$build"
 mkdir -p build/run
-cp build/win32/tavrin.exe build/run/
+cp "build/$build/tavrin.exe" build/run/
 cd build/run
 if [ -n "${DISPLAY:-}" ]; then
     export TAVRIN_USE_DISPLAY=1
-    exec ../../tests/wine/with-wine.sh ../win32/wineprefix ../../tests/wine/wine-run.sh tavrin.exe
+    exec ../../tests/wine/with-wine.sh "../$build" ../../tests/wine/wine-run.sh tavrin.exe
 fi
 echo "No display: Tavrin runs on a virtual display."
 echo "Its screen is saved every 2 s to $(pwd)/../screen.png. Press Ctrl-C to stop."
-exec ../../tests/wine/with-wine.sh ../win32/wineprefix bash -c '
+exec ../../tests/wine/with-wine.sh "../$build" bash -c '
     ../../tests/wine/wine-run.sh tavrin.exe &
     program=$!
     trap "kill $program 2>/dev/null" INT TERM

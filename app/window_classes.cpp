@@ -17,7 +17,7 @@ int register_tavrin_class(const char *class_name, WNDPROC procedure, const char 
     HCURSOR cursor = LoadCursorA(NULL, IDC_ARROW);
     HBRUSH brush = (HBRUSH)(INT_PTR)(background_colour + 1);
     WNDCLASSEXA wc = {};
-    wc.cbSize = 48;
+    wc.cbSize = sizeof wc;
     wc.style = CS_HREDRAW | CS_VREDRAW;
     wc.lpfnWndProc = procedure;
     wc.hInstance = app_instance;

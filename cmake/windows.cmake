@@ -16,6 +16,18 @@ target_link_libraries(tavrin PRIVATE tavrin_core)
 # No link time in the PE header: two builds of one commit give the same file.
 target_link_options(tavrin PRIVATE -Wl,--no-insert-timestamp)
 
+# The Wine that runs this build: a 32-bit prefix and loader for i686, a
+# 64-bit ones for x86_64. The scripts in tests/wine read them from wine.env.
+if(CMAKE_SIZEOF_VOID_P EQUAL 8)
+    set(TAVRIN_ARCH win64)
+    set(TAVRIN_WINE_LOADER /usr/lib/wine/wine64)
+else()
+    set(TAVRIN_ARCH win32)
+    set(TAVRIN_WINE_LOADER /usr/lib/wine/wine)
+endif()
+file(WRITE ${CMAKE_BINARY_DIR}/wine.env
+     "WINEARCH=${TAVRIN_ARCH}\nTAVRIN_WINE_LOADER=${TAVRIN_WINE_LOADER}\n")
+
 # Tests: doctest, cross-compiled, run by Wine on a virtual display. Without
 # doctest (a build on Windows, say) only the program is built.
 find_file(TAVRIN_DOCTEST_HEADER doctest/doctest.h PATHS /usr/include NO_CMAKE_FIND_ROOT_PATH)
@@ -23,7 +35,7 @@ if(NOT TAVRIN_DOCTEST_HEADER)
     message(STATUS "doctest not found: building the program without its tests")
     return()
 endif()
-set(TAVRIN_WINE_PREFIX ${CMAKE_BINARY_DIR}/wineprefix CACHE PATH "Wine prefix the tests run in")
+set(TAVRIN_WINE_PREFIX ${CMAKE_BINARY_DIR}/wineprefix)
 set(TAVRIN_WINE_RUN ${CMAKE_SOURCE_DIR}/tests/wine/wine-run.sh)
 configure_file(${TAVRIN_DOCTEST_HEADER} ${CMAKE_BINARY_DIR}/doctest/doctest.h COPYONLY)
 
@@ -54,11 +66,12 @@ foreach(test_file ${TAVRIN_WIN32_TESTS})
         else()
             set(exe $<TARGET_FILE_DIR:tavrin_win32_tests>/tavrin_win32_tests_98.exe)
         endif()
-        add_test(NAME ${flavour}.${name}
+        set(test_name ${TAVRIN_ARCH}.${flavour}.${name})
+        add_test(NAME ${test_name}
                  COMMAND ${TAVRIN_WINE_RUN} ${exe} -sf=*${name}.cpp -nv
                  WORKING_DIRECTORY ${TAVRIN_TEST_RUN_DIR})
-        set_tests_properties(${flavour}.${name} PROPERTIES
-                             ENVIRONMENT "WINEPREFIX=${TAVRIN_WINE_PREFIX}" TIMEOUT 300)
+        set_tests_properties(${test_name} PROPERTIES TIMEOUT 300 ENVIRONMENT
+            "WINEPREFIX=${TAVRIN_WINE_PREFIX};WINEARCH=${TAVRIN_ARCH};TAVRIN_WINE_LOADER=${TAVRIN_WINE_LOADER}")
     endforeach()
 endforeach()
 

@@ -46,11 +46,11 @@ static void on_dialog_notify(HWND dialog, const OFNOTIFYA *notify) {
 
 UINT_PTR CALLBACK open_dialog_hook(HWND dialog, UINT message, WPARAM, LPARAM lparam) {
     switch (message) {
-    case WM_INITDIALOG: SetWindowLongA(dialog, DWL_USER, (LONG)lparam); return 1;
+    case WM_INITDIALOG: SetWindowLongPtrA(dialog, DWLP_USER, (LONG_PTR)lparam); return 1;
     case WM_DESTROY: {
         // Read on every close, OK or Cancel; after OK the Selection box holds
         // the whole chosen path.
-        const OPENFILENAMEA *dialog_data = (const OPENFILENAMEA *)GetWindowLongA(dialog, DWL_USER);
+        const OPENFILENAMEA *dialog_data = (const OPENFILENAMEA *)GetWindowLongPtrA(dialog, DWLP_USER);
         GetDlgItemTextA(dialog, IDC_PATH_BOX, folder_text, sizeof folder_text);
         if (dialog_data)
             GetDlgItemTextA(dialog, IDC_SELECTION_BOX, (char *)dialog_data->lCustData,

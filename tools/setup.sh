@@ -1,10 +1,15 @@
 #!/bin/bash
-# Installs what building and running Tavrin needs on Debian 12, when missing.
-# Safe to run again: it installs nothing that is already there.
+# Installs what building, running and testing Tavrin needs on Debian 12, when
+# missing. Safe to run again: it installs nothing that is already there.
+# Both MinGW-w64 compilers are always installed (both builds are made on
+# every host); 32-bit Wine, with the i386 architecture it needs, unless
+# TAVRIN_64BIT_ONLY=1.
 set -euo pipefail
-packages=(cmake make g++ libgtest-dev doctest-dev g++-mingw-w64-i686 mingw-w64-tools
-          wine wine32:i386 xvfb xdotool imagemagick fonts-liberation)
-packages+=(zip unzip) # tools/release.sh
+cd "$(dirname "$0")/.."
+. tools/hosts.sh
+packages=(cmake make g++ libgtest-dev doctest-dev g++-mingw-w64-i686 g++-mingw-w64-x86-64
+          wine wine64 xvfb xdotool imagemagick fonts-liberation zip unzip)
+tavrin_64bit_only || packages+=(wine32:i386)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
@@ -13,7 +18,7 @@ done
 echo "Installing: ${missing[*]}" >&2
 sudo=""
 [ "$(id -u)" -ne 0 ] && sudo="sudo"
-if ! dpkg --print-foreign-architectures | grep -qx i386; then
+if [[ " ${missing[*]} " == *":i386 "* ]] && ! dpkg --print-foreign-architectures | grep -qx i386; then
     $sudo dpkg --add-architecture i386
 fi
 $sudo apt-get update -q

@@ -1,8 +1,9 @@
 #!/bin/sh
-# Runs a Windows program under Wine in the test prefix, quietly.
+# Runs a Windows program under Wine, quietly, with the loader of the build
+# it belongs to (set by with-wine.sh or the test's environment).
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
 # A Russian Windows: ANSI code page 1251, so the dialog template's Russian
 # labels reach its ANSI controls intact.
 export LC_ALL=ru_RU.UTF-8
-exec wine "$@"
+exec "${TAVRIN_WINE_LOADER:-wine}" "$@"

@@ -1,13 +1,14 @@
 #!/bin/bash
-# Runs a command with a virtual display and a Wine server ready:
-#   with-wine.sh PREFIX COMMAND...
+# Runs a command with a virtual display and a Wine server ready for one
+# Windows build tree (build/win32 or build/win64; its wineprefix works too):
+#   with-wine.sh BUILD_DIR COMMAND...
 # Uses the current DISPLAY when TAVRIN_USE_DISPLAY=1, otherwise starts Xvfb.
 set -euo pipefail
-prefix="$(realpath -m "$1")"
-shift
 here="$(cd "$(dirname "$0")" && pwd)"
-"$here/prepare-prefix.sh" "$prefix"
-export WINEPREFIX="$prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+. "$here/wine-env.sh"
+load_wine_build "$1"
+shift
+"$here/prepare-prefix.sh" "$tavrin_build"
 
 xvfb_pid=""
 cleanup() {
@@ -20,7 +21,6 @@ cleanup() {
 trap cleanup EXIT
 
 if [ "${TAVRIN_USE_DISPLAY:-0}" != 1 ] || [ -z "${DISPLAY:-}" ]; then
-    exec 8< <(true)
     fifo="$(mktemp -u)"
     mkfifo "$fifo"
     Xvfb -displayfd 7 -screen 0 1024x768x24 -nolisten tcp 7>"$fifo" </dev/null >/dev/null 2>&1 &
@@ -33,5 +33,5 @@ fi
 wineserver -p </dev/null >/dev/null 2>&1
 # Wine's own services start with the first program; start them here too, so
 # that they do not hold the streams of the first test.
-wine cmd /c exit </dev/null >/dev/null 2>&1 || true
+"$TAVRIN_WINE_LOADER" cmd /c exit </dev/null >/dev/null 2>&1 || true
 "$@"
