@@ -1,5 +1,6 @@
 #include <windows.h>
 #include <commdlg.h>
+#include <dlgs.h>
 #include "document/open_file.h"
 #include "document/file_kind.h"
 #include "app/window_handles.h"
@@ -28,8 +29,20 @@ static void set_box_from_dialog(HWND dialog, int box, UINT request) {
         SetDlgItemTextA(dialog, box, text);
 }
 
+// Posted to itself once the dialog is set up: whatever the system focused
+// first (under some versions the template's first box), typing goes into the
+// dialog's own file-name box, so that a typed path and Enter open the file.
+enum { WM_FOCUS_FILE_NAME = WM_APP + 1 };
+
+static void focus_file_name_box(HWND dialog) {
+    HWND explorer = GetParent(dialog);
+    HWND box = GetDlgItem(explorer, cmb13);
+    SetFocus(box ? box : GetDlgItem(explorer, edt1));
+}
+
 static void on_dialog_notify(HWND dialog, const OFNOTIFYA *notify) {
     switch (notify->hdr.code) {
+    case CDN_INITDONE: PostMessageA(dialog, WM_FOCUS_FILE_NAME, 0, 0); break;
     case CDN_FILEOK: SetDlgItemTextA(dialog, IDC_SELECTION_BOX, notify->lpOFN->lpstrFile); break;
     case CDN_HELP: show_message_box(dialog, "Got the Help button notify.", "ComDlg32 Test"); break;
     case CDN_SHAREVIOLATION:
@@ -58,6 +71,7 @@ UINT_PTR CALLBACK open_dialog_hook(HWND dialog, UINT message, WPARAM, LPARAM lpa
         return 1;
     }
     case WM_NOTIFY: on_dialog_notify(dialog, (const OFNOTIFYA *)lparam); return 0;
+    case WM_FOCUS_FILE_NAME: focus_file_name_box(dialog); return 1;
     }
     return 0;
 }

@@ -77,6 +77,13 @@ inline std::wstring wide(const std::string &ansi) {
     return text;
 }
 
+// For messages: doctest shows narrow text only.
+inline std::string utf8(const std::wstring &text) {
+    char bytes[2048] = "";
+    WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, bytes, sizeof bytes, NULL, NULL);
+    return bytes;
+}
+
 // The Open command from the menu, answered with the path.
 inline void open_through_frame(const std::wstring &path, open_answer way = FILL_FILE_NAME_BOX,
                                int patience = 500) {

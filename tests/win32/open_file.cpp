@@ -5,6 +5,8 @@
 #include "open_dialog.h"
 #include "reading_windows.h"
 
+#include "reading/line_layout.h"
+
 #include "document/open_file.h"
 
 #include <algorithm>
@@ -97,6 +99,26 @@ TEST_CASE("each kind of file fills the Document through the Open command") {
     // A cancel still replaces what was loaded with the welcome text.
     open_and_check("", "");
     CHECK(document_text() == welcome_text);
+    stop_program();
+}
+
+TEST_CASE("a path typed into the Open dialog and Enter open the file") {
+    const std::string start = start_with_reading_windows("");
+    // Spaces, a Cyrillic folder and more than 100 characters in all.
+    const std::wstring folder = wide(start) + L"Папка с книгами";
+    const std::wstring path = folder + L"\\a book whose name makes the path longer than 100.txt";
+    REQUIRE(path.size() > 100);
+    REQUIRE(CreateDirectoryW(folder.c_str(), NULL));
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, NULL, CREATE_NEW, 0, NULL);
+    DWORD written = 0;
+    WriteFile(file, "Call me Ishmael.", 16, &written, NULL);
+    CloseHandle(file);
+    open_through_frame(path, TYPE_INTO_FOCUS);
+    CHECK(shown_message_texts() == "");
+    wchar_t caption[512] = L"";
+    GetWindowTextW(frame_window, caption, 512);
+    CHECK(utf8(caption) == utf8(L"Tavrin - File [ " + path + L" ]"));
+    CHECK(std::string(line_text) == "Call me Ishmael.");
     stop_program();
 }
 

@@ -14,6 +14,14 @@ ready="tavrin prefix 2, $WINEARCH"
 mkdir -p "$(dirname "$prefix")"
 exec 9>"$prefix.lock"
 flock 9
+# The Russian locale glibc needs so that Wine names Unix files in UTF-8: a
+# Cyrillic folder cannot be made or opened without it. Built beside the prefix
+# when the system has none; wine-run.sh points LOCPATH at it.
+if [ ! -d "$prefix.locale/ru_RU.UTF-8" ] && ! locale -a 2>/dev/null | grep -qi '^ru_RU.utf-\?8$'; then
+    mkdir -p "$prefix.locale"
+    localedef -i ru_RU -f UTF-8 "$prefix.locale/ru_RU.UTF-8" >/dev/null 2>&1 ||
+        echo "no ru_RU.UTF-8 locale: Cyrillic file names will not work under Wine" >&2
+fi
 if [ "$(cat "$prefix/.tavrin-ready" 2>/dev/null)" = "$ready" ]; then
     exit 0
 fi
