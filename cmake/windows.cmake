@@ -47,6 +47,10 @@ target_compile_definitions(tavrin_win32_tests PRIVATE DOCTEST_CONFIG_NO_MULTITHR
                            DOCTEST_CONFIG_NO_POSIX_SIGNALS)
 target_compile_options(tavrin_win32_tests PRIVATE ${TAVRIN_WARNINGS})
 target_link_libraries(tavrin_win32_tests PRIVATE tavrin_core)
+# A program of another process for the Glom tests to capture from.
+add_executable(tavrin_glom_source WIN32 tests/glom_source/glom_source.cpp)
+target_compile_options(tavrin_glom_source PRIVATE ${TAVRIN_WARNINGS})
+add_dependencies(tavrin_win32_tests tavrin_glom_source)
 # The same tests as a program that Wine presents Windows 98 to (the prefix
 # sets that version for this file name), for the 95-family branches.
 add_custom_command(TARGET tavrin_win32_tests POST_BUILD

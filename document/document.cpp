@@ -84,9 +84,7 @@ static uint32_t bounded_text_length(const unsigned char *bytes, SIZE_T size) {
     return (uint32_t)(zero ? (const unsigned char *)zero - bytes : size);
 }
 
-int paste_clipboard() {
-    if (!navigator_window)
-        return 0;
+int take_clipboard_text() {
     if (!OpenClipboard(frame_window))
         return 0;
     HANDLE data = clipboard_text_data();
@@ -108,4 +106,10 @@ int paste_clipboard() {
     CloseClipboard();
     commit_text_block(n);
     return 1;
+}
+
+int paste_clipboard() {
+    if (!navigator_window)
+        return 0;
+    return take_clipboard_text();
 }

@@ -10,6 +10,12 @@ int reset_document();
 // Replaces the Document with the clipboard text; needs an open Navigator.
 int paste_clipboard();
 
+// Replaces the Document with the text of the first text format on the
+// clipboard, up to its first zero byte, and closes the clipboard again.
+// Returns 0, the Document untouched, when there is no text or no room for it
+// (reported).
+int take_clipboard_text();
+
 // Resizes the text block to length + 1 zeroed bytes and returns its locked
 // first byte, or 0 when the block cannot be resized (or length + 1 does not
 // fit); the Document is then untouched. Every byte of the result is zero.
