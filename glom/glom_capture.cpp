@@ -60,7 +60,8 @@ static int report_no_memory() {
 // The text is read into a block of its own first, so that a source that does
 // not answer, or reports a length it cannot fill, leaves the Document whole;
 // the Document then takes what the window actually copied. No window gives
-// an empty text.
+// an empty text. A late answer from another program never reaches the block:
+// the system copies the text across only while the request is waited for.
 static int take_window_text(HWND source) {
     DWORD_PTR reported = 0;
     if (source && !ask_source(source, WM_GETTEXTLENGTH, 0, 0, &reported))
