@@ -5,18 +5,16 @@
 
 enum { LINE_TEXT_SIZE = 268 };
 
-// The visible bytes of the line last laid out, zero-terminated.
-extern char line_text[LINE_TEXT_SIZE];
-// Width of one blank; lines are drawn at this x and laid out from twice it.
-extern int left_margin;
-
 typedef int (*byte_width_function)(unsigned char b);
 
-// Lays out the line that starts at start within width pixels into line_text
-// and returns how many text bytes it consumes, runs of line breaks before and
-// after it included. Bytes below 32 other than breaks are consumed unseen.
-uint32_t layout_line(byte_width_function byte_width, int width, uint32_t start);
+// Lays out the line that starts at start within width pixels, from x twice
+// the margin (the width of one blank), and puts its visible bytes into line,
+// zero-terminated. Returns how many text bytes it consumes, runs of line
+// breaks before and after it included. Bytes below 32 other than breaks are
+// consumed unseen.
+uint32_t layout_line(byte_width_function byte_width, int width, int margin, uint32_t start,
+                     char line[LINE_TEXT_SIZE]);
 
-// The top of the page one line's worth of bytes before anchor_pos, counted by
+// The top of the page one line's worth of bytes before anchor, counted by
 // width alone (line breaks are not looked at).
-uint32_t lines_up(byte_width_function byte_width, int width);
+uint32_t lines_up(byte_width_function byte_width, int width, int margin, uint32_t anchor);

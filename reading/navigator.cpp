@@ -17,13 +17,19 @@
 int line_height;
 int chars_per_line;
 unsigned lines_per_page;
-unsigned scroll_max;
+static unsigned scroll_max;
 uint32_t line_starts[LINE_STARTS_SIZE];
-unsigned lines_laid_out;
-int target_line;
+// Only lines_laid_out lines were laid out (at most LINE_STARTS_SIZE - 1).
+static unsigned lines_laid_out;
+// -2: nothing to mark after a paint; -1: looking for the line that holds
+// read_pos; 0 or more: the line whose word is to be marked.
+static int target_line;
 char highlight_word[HIGHLIGHT_WORD_SIZE];
-int highlight_pos, highlight_line, highlight_x, highlight_y, highlight_shown;
+static int highlight_pos, highlight_line;
+int highlight_x, highlight_y, highlight_shown;
 
+char line_text[LINE_TEXT_SIZE];
+static int left_margin;
 static POINTS click_point;
 static int byte_widths[256];
 
@@ -97,7 +103,7 @@ static void draw_page(HDC dc) {
     line_starts[0] = pos;
     while (line < most && pos < document.text_length) {
         line++;
-        uint32_t n = layout_line(measured_width, width, pos);
+        uint32_t n = layout_line(measured_width, width, left_margin, pos, line_text);
         TextOutA(dc, left_margin, y, line_text, lstrlenA(line_text));
         y += line_height;
         pos += n;
@@ -272,7 +278,8 @@ static void scroll_to(HWND window, uint32_t anchor, int thumb) {
 
 static void scroll_up(HWND window, int pass, int thumb_lines) {
     if (pass) {
-        document.anchor_pos = lines_up(measured_width, client_width());
+        document.anchor_pos =
+            lines_up(measured_width, client_width(), left_margin, document.anchor_pos);
         move_thumb_by(window, -thumb_lines);
         paint_navigator();
     } else

@@ -2,6 +2,7 @@
 // lines from anchor_pos, with one word marked in inverted colours.
 #pragma once
 #include <stdint.h>
+#include "reading/line_layout.h"
 
 enum { LINE_STARTS_SIZE = 1050, HIGHLIGHT_WORD_SIZE = 392 };
 
@@ -10,19 +11,15 @@ enum { LINE_STARTS_SIZE = 1050, HIGHLIGHT_WORD_SIZE = 392 };
 extern int line_height;
 extern int chars_per_line;
 extern unsigned lines_per_page;
-extern unsigned scroll_max;
 
 // Entry 0: where the last page started; entry i: where its line i starts.
-// Only lines_laid_out lines were laid out (at most LINE_STARTS_SIZE - 1).
 extern uint32_t line_starts[LINE_STARTS_SIZE];
-extern unsigned lines_laid_out;
+// The visible bytes of the line last drawn.
+extern char line_text[LINE_TEXT_SIZE];
 
-// -2: nothing to mark after a paint; -1: looking for the line that holds
-// read_pos; 0 or more: the line whose word is to be marked.
-extern int target_line;
-
+// The word drawn inverted, where it was drawn, and whether it is on screen.
 extern char highlight_word[HIGHLIGHT_WORD_SIZE];
-extern int highlight_pos, highlight_line, highlight_x, highlight_y, highlight_shown;
+extern int highlight_x, highlight_y, highlight_shown;
 
 int register_navigator_class();
 

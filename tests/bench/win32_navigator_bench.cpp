@@ -38,8 +38,10 @@ static double median_ms(uint32_t anchor, UINT message, WPARAM wparam = 0, LPARAM
             SendMessageA(navigator_window, message, wparam, lparam);
         if (width_of == width_from_table)
             GetCharWidthA(dc, 0, 255, table);
-        for (uint32_t line = 0, pos = anchor; width_of && line < lines_per_page; line++)
-            pos += layout_line(width_of, client.right, pos);
+        char line[LINE_TEXT_SIZE];
+        for (uint32_t line_count = 0, pos = anchor; width_of && line_count < lines_per_page;
+             line_count++)
+            pos += layout_line(width_of, client.right, 0, pos, line);
         GdiFlush();
         times.push_back(now_ms() - start);
     }

@@ -76,11 +76,34 @@ TEST(LayoutLine, BreaksAtThePixelAndAtLineBreaks) {
     };
     // Every byte 10 pixels wide but 'W' (20) and the tab (30).
     auto width = [](unsigned char b) { return b == 'W' ? 20 : b == '\t' ? 30 : 10; };
-    left_margin = 5;
     for (const auto &c : cases) {
         SCOPED_TRACE(c.label);
         use_text(c.text);
-        EXPECT_EQ(c.consumed, layout_line(width, c.width, 0));
-        EXPECT_EQ(c.shown, std::string(line_text));
+        char line[LINE_TEXT_SIZE];
+        EXPECT_EQ(c.consumed, layout_line(width, c.width, 5, 0, line));
+        EXPECT_EQ(c.shown, std::string(line));
+    }
+}
+
+TEST(LinesUp, GoesBackOneLinesWorthByWidthAlone) {
+    const struct {
+        const char *label;
+        std::string text;
+        uint32_t anchor, width, top;
+    } cases[] = {
+        // From x 10, bytes of 10 pixels fit while the sum stays below the
+        // width; the first that does not fit is counted too, and one more.
+        {"four fit below 60, the fifth is counted, and one more", std::string(40, 'x'), 20, 60, 14},
+        {"one pixel more lets one more byte in", std::string(40, 'x'), 20, 61, 13},
+        {"line breaks are not looked at", "0123456789abcd\r\n\r\nxyz", 20, 60, 14},
+        {"wide bytes take more of the line", std::string(40, 'W'), 20, 60, 16},
+        {"near the start of the text, the start", std::string(40, 'x'), 4, 60, 0},
+        {"a page at the top stays there", std::string(40, 'x'), 0, 60, 0},
+    };
+    auto width = [](unsigned char b) { return b == 'W' ? 20 : 10; };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.label);
+        use_text(c.text);
+        EXPECT_EQ(c.top, lines_up(width, c.width, 5, c.anchor));
     }
 }

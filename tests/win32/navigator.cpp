@@ -2,7 +2,6 @@
 #include "open_dialog.h"
 #include "reading_windows.h"
 
-#include "reading/line_layout.h"
 #include "reading/navigator.h"
 
 static HWND open_navigator() {
@@ -56,6 +55,45 @@ TEST_CASE("keys and the scroll bar move the page within the text and leave read_
         SendMessageA(navigator, c.message, c.wparam, 0);
         CHECK(document.anchor_pos == c.page);
         CHECK(document.read_pos == 3);
+    }
+    stop_program();
+}
+
+TEST_CASE("Line and Page Up and Down from the middle of a text move the page and the thumb") {
+    const struct {
+        std::string label;
+        WPARAM code;
+        int thumb; // from 500
+    } cases[] = {
+        {"Line Down: the second line at the top", SB_LINEDOWN, 501},
+        {"Page Down: the line after the page at the top", SB_PAGEDOWN, 503},
+        {"Line Up: one line's worth of bytes back", SB_LINEUP, 499},
+        {"Page Up: the same line's worth back", SB_PAGEUP, 497},
+    };
+    HWND navigator = open_navigator();
+    const std::string words = numbered_words(20000);
+    load_text(words);
+    const uint32_t middle = (uint32_t)words.find("word10000 ");
+    uint32_t line_up_top = 0;
+    for (const auto &c : cases) {
+        CAPTURE(c.label);
+        document.anchor_pos = middle;
+        SetScrollPos(navigator, SB_VERT, 500, FALSE);
+        RedrawWindow(navigator, NULL, NULL, RDW_INVALIDATE | RDW_UPDATENOW);
+        const uint32_t second_line = line_starts[1], next_page = line_starts[lines_per_page];
+        SendMessageA(navigator, WM_VSCROLL, c.code, 0);
+        CHECK(line_starts[0] == document.anchor_pos);
+        CHECK(GetScrollPos(navigator, SB_VERT) == c.thumb);
+        if (c.code == SB_LINEDOWN)
+            CHECK(document.anchor_pos == second_line);
+        else if (c.code == SB_PAGEDOWN)
+            CHECK(document.anchor_pos == next_page);
+        else if (c.code == SB_LINEUP) {
+            line_up_top = document.anchor_pos;
+            CHECK(middle - document.anchor_pos > (uint32_t)chars_per_line / 2);
+            CHECK(middle - document.anchor_pos < 2 * (uint32_t)chars_per_line);
+        } else
+            CHECK(document.anchor_pos == line_up_top);
     }
     stop_program();
 }

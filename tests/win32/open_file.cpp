@@ -5,11 +5,12 @@
 #include "open_dialog.h"
 #include "reading_windows.h"
 
-#include "reading/line_layout.h"
+#include "reading/navigator.h"
 
 #include "document/open_file.h"
 
 #include <algorithm>
+#include <cderr.h>
 
 // Zero bytes shown as '_', so that the expectations read plainly.
 static std::string document_text() {
@@ -120,6 +121,28 @@ TEST_CASE("a path typed into the Open dialog and Enter open the file") {
     CHECK(utf8(caption) == utf8(L"Tavrin - File [ " + path + L" ]"));
     CHECK(std::string(line_text) == "Call me Ishmael.");
     stop_program();
+}
+
+TEST_CASE("a failed dialog shows the program's own text for its error; a cancel shows nothing") {
+    const struct {
+        std::string label;
+        DWORD code;
+        std::string expected_messages;
+    } cases[] = {
+        {"cancelled", 0, ""},
+        {"a structure of the wrong size", CDERR_STRUCTSIZE,
+         "[The Open dialog was given a structure of the wrong size.]"},
+        {"a name too long for the buffer", FNERR_BUFFERTOOSMALL,
+         "[The chosen file's name is too long.]"},
+        {"a code it does not know", 0x4242,
+         "[The Open dialog failed for a reason it did not give.]"},
+    };
+    for (const auto &c : cases) {
+        CAPTURE(c.label);
+        shown_messages.clear();
+        report_dialog_error(c.code, NULL);
+        CHECK(shown_message_texts() == c.expected_messages);
+    }
 }
 
 TEST_CASE("a failed load leaves the welcome text in a whole Document") {
