@@ -6,6 +6,7 @@
 #include "app/window_classes.h"
 #include "app/window_handles.h"
 #include "document/document_block.h"
+#include "document/file_kind.h"
 #include "document/open_file.h"
 #include "reading/reader_state.h"
 #include "resources/resource.h"
@@ -80,9 +81,9 @@ static void open_file() {
     if (!open_file_dialog(NULL))
         return;
     switch (document_kind) {
-    case 0: load_text_file(); break;
-    case 1: load_html_file(); break;
-    case 2: load_word_file(); break;
+    case FILE_PLAIN_TEXT: load_text_file(file_path, file_size); break;
+    case FILE_HTML: load_html_file(file_path, file_size); break;
+    case FILE_WORD: load_word_file(file_path, file_size); break;
     }
     char caption[sizeof file_title + 32];
     wsprintfA(caption, "Tavrin - File [ %s ]", file_title);

@@ -32,13 +32,39 @@ void open_tool_window(const tool_window_kind *kind) {
     else
         window = CreateMDIWindowA(kind->class_name, kind->title, 0, CW_USEDEFAULT, CW_USEDEFAULT,
                                   CW_USEDEFAULT, CW_USEDEFAULT, mdi_client, app_instance, 0);
+    // A window that could not be made leaves its entry at 0: nothing to show.
     *kind->handle = window;
-    ShowWindow(window, SW_SHOW);
+    if (window)
+        ShowWindow(window, SW_SHOW);
 }
 
 void forget_tool_window(HWND *handle, window_rect *rect) {
     rect->x = rect->y = rect->width = rect->height = 0;
     *handle = 0;
+}
+
+void record_window_rects() {
+    RECT r;
+    GetWindowRect(frame_window, &r);
+    settings.frame_rect = window_rect{r.left, r.top, r.right - r.left, r.bottom - r.top};
+    int origin_x = settings.frame_rect.x + GetSystemMetrics(SM_CXFRAME);
+    int origin_y = settings.frame_rect.y + GetSystemMetrics(SM_CYCAPTION) +
+                   GetSystemMetrics(SM_CYMENU) + GetSystemMetrics(SM_CYFRAME);
+    for (int i = 0; i < TOOL_WINDOW_COUNT; i++) {
+        HWND window = *tool_window_kinds[i].handle;
+        if (!window)
+            continue;
+        GetWindowRect(window, &r);
+        int dx = r.left - origin_x, dy = r.top - origin_y;
+        *tool_window_kinds[i].rect =
+            window_rect{dx > 3 ? dx : 0, dy > 3 ? dy : 0, r.right - r.left, r.bottom - r.top};
+    }
+}
+
+void clear_window_rects() {
+    settings.frame_rect = window_rect{};
+    for (int i = 0; i < TOOL_WINDOW_COUNT; i++)
+        *tool_window_kinds[i].rect = window_rect{};
 }
 
 LRESULT CALLBACK plain_tool_window_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {

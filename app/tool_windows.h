@@ -27,6 +27,12 @@ void open_tool_window(const tool_window_kind *kind);
 // rectangle become zero, so it counts as closed.
 void forget_tool_window(HWND *handle, window_rect *rect);
 
+// Records the frame's and the open tool windows' placements in the Settings,
+// the tool windows' from the frame's client origin (offsets of 3 or less as 0).
+void record_window_rects();
+// Zeroes every saved placement: the frame's and the tool windows'.
+void clear_window_rects();
+
 // Procedure of a tool window that has no behaviour of its own yet: it only
 // keeps the registry right when it is destroyed.
 LRESULT CALLBACK plain_tool_window_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);

@@ -70,8 +70,8 @@ typedef void (*fill_text)(HANDLE file, unsigned char *text, uint32_t length);
 
 // The steps every loader shares: open the chosen file, make room for all of
 // it, fill the text, and only then make it the Document's.
-static void load_chosen_file(fill_text fill) {
-    HANDLE file = CreateFileA(file_path, GENERIC_READ, FILE_SHARE_READ, NULL, OPEN_EXISTING,
+static void load_chosen_file(const char *path, uint64_t size, fill_text fill) {
+    HANDLE file = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, NULL, OPEN_EXISTING,
                               FILE_ATTRIBUTE_NORMAL, NULL);
     if (file == INVALID_HANDLE_VALUE) {
         show_message_box(NULL, "File open failed.", NULL);
@@ -79,26 +79,26 @@ static void load_chosen_file(fill_text fill) {
     }
     // A file of 4 GB or more, or one that leaves no room for the closing zero
     // byte, cannot be held at all.
-    unsigned char *text = file_size < 0xFFFFFFFFu ? resize_text_block((uint32_t)file_size) : 0;
+    unsigned char *text = size < 0xFFFFFFFFu ? resize_text_block((uint32_t)size) : 0;
     if (!text) {
         show_message_box(NULL, "GlobalAlloc failed!", NULL);
         CloseHandle(file);
         return;
     }
-    uint32_t length = (uint32_t)file_size;
+    uint32_t length = (uint32_t)size;
     fill(file, text, length);
     commit_text_block(length);
     CloseHandle(file);
 }
 
-void load_text_file() {
-    load_chosen_file(fill_plain_text);
+void load_text_file(const char *path, uint64_t size) {
+    load_chosen_file(path, size, fill_plain_text);
 }
 
-void load_html_file() {
-    load_chosen_file(fill_html_text);
+void load_html_file(const char *path, uint64_t size) {
+    load_chosen_file(path, size, fill_html_text);
 }
 
-void load_word_file() {
-    load_chosen_file(fill_word_text);
+void load_word_file(const char *path, uint64_t size) {
+    load_chosen_file(path, size, fill_word_text);
 }

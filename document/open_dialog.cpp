@@ -11,7 +11,6 @@
 #include "app/message_box.h"
 
 char file_path[MAX_PATH];
-char folder_text[MAX_PATH];
 char file_title[256];
 int document_kind;
 uint64_t file_size;
@@ -63,8 +62,8 @@ UINT_PTR CALLBACK open_dialog_hook(HWND dialog, UINT message, WPARAM, LPARAM lpa
     case WM_DESTROY: {
         // Read on every close, OK or Cancel; after OK the Selection box holds
         // the whole chosen path.
-        const OPENFILENAMEA *dialog_data = (const OPENFILENAMEA *)GetWindowLongPtrA(dialog, DWLP_USER);
-        GetDlgItemTextA(dialog, IDC_PATH_BOX, folder_text, sizeof folder_text);
+        const OPENFILENAMEA *dialog_data =
+            (const OPENFILENAMEA *)GetWindowLongPtrA(dialog, DWLP_USER);
         if (dialog_data)
             GetDlgItemTextA(dialog, IDC_SELECTION_BOX, (char *)dialog_data->lCustData,
                             sizeof file_path);

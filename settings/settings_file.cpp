@@ -1,7 +1,6 @@
 #include "settings/settings_file.h"
 #include "settings/settings.h"
 #include "app/tool_windows.h"
-#include "app/window_handles.h"
 
 #include <string.h>
 #include "app/message_box.h"
@@ -41,13 +40,11 @@ static int replace_settings_file(const char *temporary, const char *path) {
 }
 
 int save_settings() {
-    if (settings.save_positions) {
+    // The placements go with the settings, or none at all.
+    if (settings.save_positions)
         record_window_rects();
-    } else {
-        settings.frame_rect = window_rect{};
-        for (int i = 0; i < TOOL_WINDOW_COUNT; i++)
-            *tool_window_kinds[i].rect = window_rect{};
-    }
+    else
+        clear_window_rects();
     char line[SETTINGS_LINE_SIZE];
     DWORD length = (DWORD)format_settings_line(&settings, line, sizeof line);
 
@@ -72,22 +69,4 @@ int save_settings() {
         return report_save_failure("File write failed.");
     }
     return 1;
-}
-
-void record_window_rects() {
-    RECT r;
-    GetWindowRect(frame_window, &r);
-    settings.frame_rect = window_rect{r.left, r.top, r.right - r.left, r.bottom - r.top};
-    int origin_x = settings.frame_rect.x + GetSystemMetrics(SM_CXFRAME);
-    int origin_y = settings.frame_rect.y + GetSystemMetrics(SM_CYCAPTION) +
-                   GetSystemMetrics(SM_CYMENU) + GetSystemMetrics(SM_CYFRAME);
-    for (int i = 0; i < TOOL_WINDOW_COUNT; i++) {
-        HWND window = *tool_window_kinds[i].handle;
-        if (!window)
-            continue;
-        GetWindowRect(window, &r);
-        int dx = r.left - origin_x, dy = r.top - origin_y;
-        *tool_window_kinds[i].rect =
-            window_rect{dx > 3 ? dx : 0, dy > 3 ? dy : 0, r.right - r.left, r.bottom - r.top};
-    }
 }

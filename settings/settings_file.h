@@ -10,6 +10,3 @@ int load_settings();
 
 // 1 when the file was written; 0 after reporting the failure.
 int save_settings();
-
-// Records the frame's and the open tool windows' placements in the Settings.
-void record_window_rects();

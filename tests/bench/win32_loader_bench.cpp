@@ -19,7 +19,7 @@
 struct file_kind {
     const char *name, *limit;
     std::string head, line;
-    void (*load)();
+    void (*load)(const char *path, uint64_t size);
 };
 
 static void write_file(const std::string &path, const file_kind &kind, DWORD size) {
@@ -53,7 +53,7 @@ static double raw_read_ms(DWORD size) {
 static double load_ms(const file_kind &kind) {
     double start = now_ms();
     reset_document();
-    kind.load();
+    kind.load(file_path, file_size);
     return document.text_length == file_size ? now_ms() - start : -1;
 }
 

@@ -39,8 +39,6 @@ TEST(SettingsLine, SavedThenLoadedGivesTheSameLine) {
     Settings defaults;
     apply_default_settings(&defaults);
     EXPECT_EQ(cases[0].line, line_of(defaults));
-    EXPECT_EQ(116u, cases[0].line.size());
-    EXPECT_EQ(572u, cases[2].line.size());
 }
 
 TEST(SettingsLine, ParsingStopsAtTheFirstValueThatIsNotANumber) {

@@ -29,13 +29,13 @@ static int pixels_of_colour(HWND window, RECT part, COLORREF colour) {
 
 TEST_CASE("the About window opens at start in the middle of the screen, yellow on black") {
     enter_fresh_directory();
-    start_program();
+    start_program(SW_SHOWNORMAL, KEEP_ABOUT);
     REQUIRE(about_window != nullptr);
     CHECK((GetWindowLongA(about_window, GWL_STYLE) & (WS_POPUP | WS_CAPTION)) == WS_POPUP);
     CHECK(GetWindow(about_window, GW_OWNER) == nullptr);
     check_centred(about_window);
     SetWindowPos(about_window, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
-    pump_for(50);
+    RedrawWindow(about_window, NULL, NULL, RDW_INVALIDATE | RDW_UPDATENOW);
     const COLORREF yellow = RGB(255, 255, 0), black = RGB(0, 0, 0);
     CHECK(pixels_of_colour(about_window, {20, 10, 200, 60}, yellow) > 20);
     CHECK(pixels_of_colour(about_window, {130, 64, 390, 185}, yellow) > 20);
@@ -46,7 +46,7 @@ TEST_CASE("the About window opens at start in the middle of the screen, yellow o
 TEST_CASE("a key or a click hides the About window; its command shows the same one again") {
     const UINT hiders[] = {WM_KEYDOWN, WM_LBUTTONDOWN, WM_LBUTTONDBLCLK};
     enter_fresh_directory();
-    HWND frame = start_program();
+    HWND frame = start_program(SW_SHOWNORMAL, KEEP_ABOUT);
     HWND about = about_window;
     for (UINT message : hiders) {
         CAPTURE(message);

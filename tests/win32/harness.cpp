@@ -88,12 +88,14 @@ std::string enter_fresh_directory() {
     return path;
 }
 
-HWND start_program(int show) {
+HWND start_program(int show, int about) {
     shown_messages.clear();
     created_classes.clear();
     init_shared_state(GetModuleHandleA(NULL));
     HWND frame = create_frame_window(show);
     pump_messages();
+    if (about == HIDE_ABOUT && about_window)
+        ShowWindow(about_window, SW_HIDE);
     return frame;
 }
 

@@ -27,8 +27,11 @@ extern std::vector<std::string> created_classes;
 std::string enter_fresh_directory();
 
 // Start-up as the program runs it (the classes are registered once for the
-// whole run), then the queued commands; returns the frame.
-HWND start_program(int show = SW_SHOWNORMAL);
+// whole run), then the queued commands; returns the frame. The About window
+// that start-up shows is hidden again unless asked for, so that it covers
+// none of the windows under test.
+enum { HIDE_ABOUT = 0, KEEP_ABOUT = 1 };
+HWND start_program(int show = SW_SHOWNORMAL, int about = HIDE_ABOUT);
 // Destroys the frame and the About window, as the end of the program does.
 void stop_program();
 

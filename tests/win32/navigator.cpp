@@ -154,7 +154,6 @@ static int scroll_range_top(HWND window) {
 
 TEST_CASE("the scroll bar follows each new text, and its thumb reaches all of a long one") {
     HWND navigator = open_navigator();
-    ShowWindow(about_window, SW_HIDE);
     char folder[MAX_PATH];
     GetCurrentDirectoryA(sizeof folder, folder);
     static std::string here;

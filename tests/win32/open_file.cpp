@@ -11,6 +11,8 @@
 
 #include <algorithm>
 #include <cderr.h>
+#include <commctrl.h>
+#include <dlgs.h>
 
 // Zero bytes shown as '_', so that the expectations read plainly.
 static std::string document_text() {
@@ -123,6 +125,55 @@ TEST_CASE("a path typed into the Open dialog and Enter open the file") {
     stop_program();
 }
 
+// The dialog walked as a user would, tick by tick: a folder typed and Open
+// pressed, then the first file of the list selected, then Cancel. What the
+// Selection and Path boxes hold is noted after each step.
+static std::string walk_folder, selection_after_folder, selection_after_click, path_after_click;
+static int walk_tick;
+
+static std::string box_text(HWND dialog, int box) {
+    char text[MAX_PATH] = "";
+    GetDlgItemTextA(FindWindowExA(dialog, NULL, "#32770", NULL), box, text, sizeof text);
+    return text;
+}
+
+static void CALLBACK walk_dialog(HWND, UINT, UINT_PTR, DWORD) {
+    HWND dialog = FindWindowA("#32770", "Tavrin - Open file");
+    if (!dialog)
+        return;
+    walk_tick++;
+    if (walk_tick == 1) {
+        SetDlgItemTextA(dialog, edt1, walk_folder.c_str());
+        PostMessageA(dialog, WM_COMMAND, IDOK, 0);
+    } else if (walk_tick == 5) {
+        selection_after_folder = box_text(dialog, IDC_SELECTION_BOX);
+        HWND view = FindWindowExA(dialog, NULL, "SHELLDLL_DefView", NULL);
+        LVITEMA item = {};
+        item.stateMask = item.state = LVIS_SELECTED | LVIS_FOCUSED;
+        SendMessageA(FindWindowExA(view, NULL, "SysListView32", NULL), LVM_SETITEMSTATE, 0,
+                     (LPARAM)&item);
+    } else if (walk_tick == 10) {
+        selection_after_click = box_text(dialog, IDC_SELECTION_BOX);
+        path_after_click = box_text(dialog, IDC_PATH_BOX);
+        PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+    }
+}
+
+TEST_CASE("a change of folder and a selection fill the Selection and Path boxes") {
+    walk_folder = enter_fresh_directory() + "\\inner";
+    REQUIRE(CreateDirectoryA(walk_folder.c_str(), NULL));
+    write_whole_file(walk_folder + "\\only.txt", "alone");
+    start_program();
+    walk_tick = 0;
+    UINT_PTR timer = SetTimer(NULL, 0, 20, walk_dialog);
+    CHECK(open_file_dialog(NULL) == 0);
+    KillTimer(NULL, timer);
+    CHECK(selection_after_folder == walk_folder);
+    CHECK(selection_after_click == "only.txt");
+    CHECK(path_after_click == walk_folder + "\\only.txt");
+    stop_program();
+}
+
 TEST_CASE("a failed dialog shows the program's own text for its error; a cancel shows nothing") {
     const struct {
         std::string label;
@@ -189,7 +240,7 @@ TEST_CASE("a file removed or cut short between choosing and reading gives a whol
                                   std::string(40, 'w') + "\xDC\xA5" + std::string(766, 'x');
     const struct {
         std::string label, chosen, read; // read empty: the file is gone
-        void (*loader)();
+        void (*loader)(const char *path, uint64_t size);
         std::string expected_messages, expected_text;
     } cases[] = {
         {"text removed", "soon gone", "", load_text_file, "[File open failed.]", welcome_text},
@@ -210,7 +261,7 @@ TEST_CASE("a file removed or cut short between choosing and reading gives a whol
             REQUIRE(DeleteFileA(path.c_str()));
         else
             write_whole_file(path, c.read);
-        c.loader();
+        c.loader(file_path, file_size);
         check_load(c.expected_messages);
         CHECK(document_text() == c.expected_text);
     }
