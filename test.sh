@@ -31,6 +31,9 @@ for build in "${builds[@]}"; do
         tests/wine/wine-run.sh "build/$build/tavrin_win32_tests.exe" -tc='*full disk*' -nv ||
         failed+=("$build (mounted folders)")
 done
+# The real program driven from outside like a user, by mouse and keyboard,
+# in the first build this host runs.
+tests/tour/tour.sh "build/${builds[0]}" || failed+=("tour")
 # The release archives: reproducible, whole, versioned.
 tests/release/check_release.sh || failed+=("release")
 
