@@ -129,20 +129,6 @@ std::string window_text(HWND window) {
     return text;
 }
 
-long live_gdi_objects() {
-    DWORD reported = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
-    if (reported)
-        return (long)reported;
-    enum { CEILING = 70000 };
-    static HBRUSH probes[CEILING];
-    long made = 0;
-    while (made < CEILING && (probes[made] = CreateSolidBrush(RGB(made & 255, 1, 2))) != 0)
-        made++;
-    for (long i = 0; i < made; i++)
-        DeleteObject(probes[i]);
-    return CEILING - made;
-}
-
 void put_clipboard_text(const std::string &text) {
     REQUIRE(OpenClipboard(NULL));
     EmptyClipboard();

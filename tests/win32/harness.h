@@ -42,11 +42,7 @@ int file_exists(const std::string &path);
 std::string window_text(HWND window);
 std::string class_of(HWND window);
 
-// How many GDI objects this process holds. GetGuiResources answers 0 under
-// Wine, so the count is taken as the ceiling less how many more brushes can be
-// made (they are deleted again). Only differences between two counts mean
-// anything; where GetGuiResources answers, its figure is returned instead.
-long live_gdi_objects();
+#include "live_gdi_objects.h"
 
 // Puts text on the clipboard as CF_TEXT.
 void put_clipboard_text(const std::string &text);
