@@ -43,6 +43,13 @@ void forget_tool_window(HWND *handle, window_rect *rect) {
     *handle = 0;
 }
 
+LRESULT activate_focusing(HWND window, WPARAM wparam, LPARAM lparam, HWND control) {
+    LRESULT result = DefMDIChildProcA(window, WM_MDIACTIVATE, wparam, lparam);
+    if ((HWND)lparam == window && control)
+        SetFocus(control);
+    return result;
+}
+
 void record_window_rects() {
     RECT r;
     GetWindowRect(frame_window, &r);

@@ -27,6 +27,11 @@ void open_tool_window(const tool_window_kind *kind);
 // rectangle become zero, so it counts as closed.
 void forget_tool_window(HWND *handle, window_rect *rect);
 
+// WM_MDIACTIVATE of a tool window whose keys belong to one of its controls:
+// activation may leave the focus on the child window itself (Wine does so even
+// right after creation), so typing would not reach the control; it goes back.
+LRESULT activate_focusing(HWND window, WPARAM wparam, LPARAM lparam, HWND control);
+
 // Records the frame's and the open tool windows' placements in the Settings,
 // the tool windows' from the frame's client origin (offsets of 3 or less as 0).
 void record_window_rects();

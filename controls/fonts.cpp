@@ -184,15 +184,6 @@ static LRESULT on_keydown(HWND window, WPARAM key) {
     return 0;
 }
 
-// Activation leaves the focus on the child window itself (Wine does so even
-// right after creation), so typing would not reach the list: put it back.
-static LRESULT on_mdi_activate(HWND window, WPARAM wparam, LPARAM lparam) {
-    LRESULT result = DefMDIChildProcA(window, WM_MDIACTIVATE, wparam, lparam);
-    if ((HWND)lparam == window && family_list)
-        SetFocus(family_list);
-    return result;
-}
-
 static LRESULT on_destroy() {
     forget_tool_window(&fonts_window, &settings.fonts_rect);
     family_list = size_bar = 0;
@@ -207,7 +198,7 @@ static LRESULT CALLBACK fonts_window_proc(HWND window, UINT message, WPARAM wpar
     case WM_COMMAND: return on_command(window, wparam);
     case WM_HSCROLL: return on_hscroll(window, wparam);
     case WM_KEYDOWN: return on_keydown(window, wparam);
-    case WM_MDIACTIVATE: return on_mdi_activate(window, wparam, lparam);
+    case WM_MDIACTIVATE: return activate_focusing(window, wparam, lparam, family_list);
     case WM_DESTROY: return on_destroy();
     }
     return DefMDIChildProcA(window, message, wparam, lparam);

@@ -172,6 +172,8 @@ static LRESULT CALLBACK glom_window_proc(HWND window, UINT message, WPARAM wpara
     case WM_SIZE: return on_size(window);
     case WM_PAINT: return on_paint(window);
     case WM_COMMAND: return on_command(window, wparam, lparam);
+    case WM_MDIACTIVATE:
+        return activate_focusing(window, wparam, lparam, GetDlgItem(window, GLOM_LIST_ID));
     case WM_TIMER: return 0;
     case WM_DESTROY: return on_destroy();
     }

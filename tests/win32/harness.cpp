@@ -129,6 +129,17 @@ std::string window_text(HWND window) {
     return text;
 }
 
+void send_key(WORD key, wchar_t unicode) {
+    INPUT input[2] = {};
+    for (int i = 0; i < 2; i++) {
+        input[i].type = INPUT_KEYBOARD;
+        input[i].ki.wVk = key;
+        input[i].ki.wScan = unicode;
+        input[i].ki.dwFlags = (unicode ? KEYEVENTF_UNICODE : 0) | (i ? KEYEVENTF_KEYUP : 0);
+    }
+    SendInput(2, input, sizeof input[0]);
+}
+
 void put_clipboard_text(const std::string &text) {
     REQUIRE(OpenClipboard(NULL));
     EmptyClipboard();

@@ -44,6 +44,10 @@ std::string class_of(HWND window);
 
 #include "live_gdi_objects.h"
 
+// Presses and releases a key on the keyboard, as a user does: it goes to
+// whatever has the focus. A unicode character is typed as such when key is 0.
+void send_key(WORD key, wchar_t unicode = 0);
+
 // Puts text on the clipboard as CF_TEXT.
 void put_clipboard_text(const std::string &text);
 // The clipboard's CF_TEXT, or "<none>" when it holds none.

@@ -26,17 +26,6 @@ inline BOOL CALLBACK count_template_part(HWND child, LPARAM count) {
     return TRUE;
 }
 
-inline void send_key(WORD key, wchar_t unicode) {
-    INPUT input[2] = {};
-    for (int i = 0; i < 2; i++) {
-        input[i].type = INPUT_KEYBOARD;
-        input[i].ki.wVk = key;
-        input[i].ki.wScan = unicode;
-        input[i].ki.dwFlags = (unicode ? KEYEVENTF_UNICODE : 0) | (i ? KEYEVENTF_KEYUP : 0);
-    }
-    SendInput(2, input, sizeof input[0]);
-}
-
 inline void CALLBACK answer_open_dialog(HWND, UINT, UINT_PTR, DWORD) {
     HWND dialog = FindWindowA("#32770", "Tavrin - Open file");
     if (dialog && open_dialog_ticks++ == 0) {
