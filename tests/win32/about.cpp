@@ -27,28 +27,23 @@ static int pixels_of_colour(HWND window, RECT part, COLORREF colour) {
     return count;
 }
 
-TEST_CASE("the About window opens at start in the middle of the screen, yellow on black") {
-    enter_fresh_directory();
-    start_program(SW_SHOWNORMAL, KEEP_ABOUT);
-    REQUIRE(about_window != nullptr);
-    CHECK((GetWindowLongA(about_window, GWL_STYLE) & (WS_POPUP | WS_CAPTION)) == WS_POPUP);
-    CHECK(GetWindow(about_window, GW_OWNER) == nullptr);
-    check_centred(about_window);
-    SetWindowPos(about_window, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
-    RedrawWindow(about_window, NULL, NULL, RDW_INVALIDATE | RDW_UPDATENOW);
-    const COLORREF yellow = RGB(255, 255, 0), black = RGB(0, 0, 0);
-    CHECK(pixels_of_colour(about_window, {20, 10, 200, 60}, yellow) > 20);
-    CHECK(pixels_of_colour(about_window, {130, 64, 390, 185}, yellow) > 20);
-    CHECK(pixels_of_colour(about_window, {300, 200, 400, 245}, black) == 50 * 23);
-    stop_program();
-}
-
-TEST_CASE("a key or a click hides the About window; its command shows the same one again") {
-    const UINT hiders[] = {WM_KEYDOWN, WM_LBUTTONDOWN, WM_LBUTTONDBLCLK};
+TEST_CASE("the About window opens at start in the middle of the screen, yellow on black; a key "
+          "or a click hides it; its command shows the same one again") {
     enter_fresh_directory();
     HWND frame = start_program(SW_SHOWNORMAL, KEEP_ABOUT);
     HWND about = about_window;
-    for (UINT message : hiders) {
+    REQUIRE(about != nullptr);
+    CHECK((GetWindowLongA(about, GWL_STYLE) & (WS_POPUP | WS_CAPTION)) == WS_POPUP);
+    CHECK(GetWindow(about, GW_OWNER) == nullptr);
+    check_centred(about);
+    SetWindowPos(about, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    RedrawWindow(about, NULL, NULL, RDW_INVALIDATE | RDW_UPDATENOW);
+    const COLORREF yellow = RGB(255, 255, 0), black = RGB(0, 0, 0);
+    CHECK(pixels_of_colour(about, {20, 10, 200, 60}, yellow) > 20);
+    CHECK(pixels_of_colour(about, {130, 64, 390, 185}, yellow) > 20);
+    CHECK(pixels_of_colour(about, {300, 200, 400, 245}, black) == 50 * 23);
+
+    for (UINT message : {WM_KEYDOWN, WM_LBUTTONDOWN, WM_LBUTTONDBLCLK}) {
         CAPTURE(message);
         SendMessageA(about, message, 0, 0);
         CHECK_FALSE(IsWindowVisible(about));
