@@ -1,3 +1,4 @@
+// The Color window ("COLORCLASS"): the text and background colours.
 #pragma once
 
 int register_color_class();

@@ -175,11 +175,7 @@ TEST_CASE("a resize moves the controls with the window; closing forgets the wind
     // The list keeps to whole entries, so only its top and width are fixed.
     CHECK(place_of(GetDlgItem(fonts, 1001)).substr(0, 9) == "29,49 87x");
     CHECK(place_of(GetDlgItem(fonts, 1002)) == "327,196 87x49");
-    settings.fonts_rect = {5, 6, 7, 8};
-    SendMessageA(mdi_client, WM_MDIDESTROY, (WPARAM)fonts, 0);
+    CHECK(rect_after_closing(fonts, &settings.fonts_rect) == "0 0 0 0");
     CHECK(fonts_window == nullptr);
-    CHECK(settings.fonts_rect.x + settings.fonts_rect.y + settings.fonts_rect.width +
-              settings.fonts_rect.height ==
-          0);
     stop_program();
 }

@@ -3,7 +3,10 @@
 #pragma once
 #include "reading_windows.h"
 
+#include "settings/settings.h"
+
 #include <algorithm>
+#include <stdlib.h>
 
 inline std::string &sent_paints() {
     static std::string classes;
@@ -48,4 +51,13 @@ inline std::string place_of(HWND control) {
     MapWindowPoints(NULL, GetParent(control), (POINT *)&r, 2);
     return std::to_string(r.left) + "," + std::to_string(r.top) + " " +
            std::to_string(r.right - r.left) + "x" + std::to_string(r.bottom - r.top);
+}
+
+// Closes the tool window as its close box does, its saved rectangle made
+// non-zero first; returns that rectangle as "x y width height" afterwards.
+inline std::string rect_after_closing(HWND window, window_rect *rect) {
+    *rect = {5, 6, 7, 8};
+    SendMessageA(mdi_client, WM_MDIDESTROY, (WPARAM)window, 0);
+    return std::to_string(rect->x) + " " + std::to_string(rect->y) + " " +
+           std::to_string(rect->width) + " " + std::to_string(rect->height);
 }
