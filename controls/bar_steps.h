@@ -1,5 +1,5 @@
-// What the Fonts and Color windows share without drawing: the places of
-// their controls and what one scroll code does to the value a bar holds.
+// What the Speed, Fonts and Color windows share without drawing: the places
+// of their controls and what one scroll code does to the value a bar holds.
 #pragma once
 
 // The scroll codes of WM_HSCROLL, with the values Windows gives them.
