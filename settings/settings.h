@@ -54,3 +54,8 @@ size_t format_settings_line(const Settings *s, char *buffer, size_t size);
 // what they held. The face name is taken only when all 45 integers were read.
 // Returns the number of integers read.
 int parse_settings_line(Settings *s, const char *text, size_t length);
+
+// The number at the head of a text as atoi reads it (blanks, a sign, digits;
+// 0 when there are none), held at the 32-bit limits as the settings line holds
+// its values.
+int32_t integer_from_text(const char *text, size_t length);

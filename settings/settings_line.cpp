@@ -87,6 +87,12 @@ static int read_integer(const char *text, size_t length, size_t *at, int32_t *va
     return 1;
 }
 
+int32_t integer_from_text(const char *text, size_t length) {
+    size_t at = 0;
+    int32_t value = 0;
+    return read_integer(text, length, &at, &value) ? value : 0;
+}
+
 int parse_settings_line(Settings *s, const char *text, size_t length) {
     size_t at = 0;
     int count = 0;
