@@ -54,9 +54,13 @@ void record_window_rects() {
     RECT r;
     GetWindowRect(frame_window, &r);
     settings.frame_rect = window_rect{r.left, r.top, r.right - r.left, r.bottom - r.top};
-    int origin_x = settings.frame_rect.x + GetSystemMetrics(SM_CXFRAME);
+    // The MDI client's sunken edge counts too: without it every window would
+    // come back that much lower and further right at each start.
+    int origin_x =
+        settings.frame_rect.x + GetSystemMetrics(SM_CXFRAME) + GetSystemMetrics(SM_CXEDGE);
     int origin_y = settings.frame_rect.y + GetSystemMetrics(SM_CYCAPTION) +
-                   GetSystemMetrics(SM_CYMENU) + GetSystemMetrics(SM_CYFRAME);
+                   GetSystemMetrics(SM_CYMENU) + GetSystemMetrics(SM_CYFRAME) +
+                   GetSystemMetrics(SM_CYEDGE);
     for (int i = 0; i < TOOL_WINDOW_COUNT; i++) {
         HWND window = *tool_window_kinds[i].handle;
         if (!window)

@@ -86,11 +86,12 @@ TEST_CASE("settings saved and read back are the same, negative places and blanks
 }
 
 // Places a tool window dx, dy from the origin the settings measure from: in
-// the test prefix a sizing frame is 4 pixels, a caption and a menu bar 19.
+// the test prefix a sizing frame is 4 pixels, a caption and a menu bar 19,
+// the client's edge 2.
 static void place_from_origin(HWND window, int dx, int dy) {
     RECT frame;
     GetWindowRect(frame_window, &frame);
-    POINT p = {frame.left + 4 + dx, frame.top + 19 + 19 + 4 + dy};
+    POINT p = {frame.left + 4 + 2 + dx, frame.top + 19 + 19 + 4 + 2 + dy};
     ScreenToClient(mdi_client, &p);
     SetWindowPos(window, 0, p.x, p.y, 260, 170, SWP_NOZORDER | SWP_NOACTIVATE);
 }
