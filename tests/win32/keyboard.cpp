@@ -35,6 +35,8 @@ TEST_CASE("every window takes its first key as soon as it is opened") {
          [] { return (int)(settings.words_per_minute == words_per_minute + 10); }},
         {"Fonts: a letter in the family list", CMD_FONTS, 'S', "FONTSCLASS ListBox",
          [] { return (int)(settings.face_name[0] == 'S'); }},
+        // Keys that reach the window itself steer no colour: only its focus shows.
+        {"Color: Home", CMD_COLOR, VK_HOME, "COLORCLASS", [] { return 1; }},
         {"Glom: Down in the source list, when it lists any", CMD_GLOM, VK_DOWN, "GLOMCLASS ListBox",
          [] {
              HWND list = GetFocus();
