@@ -37,6 +37,8 @@ TEST_CASE("every window takes its first key as soon as it is opened") {
          [] { return (int)(settings.face_name[0] == 'S'); }},
         // Keys that reach the window itself steer no colour: only its focus shows.
         {"Color: Home", CMD_COLOR, VK_HOME, "COLORCLASS", [] { return 1; }},
+        {"Preferences: Space on Save Now", CMD_PREFERENCES, VK_SPACE, "PREFCLASS Button",
+         [] { return file_exists("tav.dat"); }},
         {"Glom: Down in the source list, when it lists any", CMD_GLOM, VK_DOWN, "GLOMCLASS ListBox",
          [] {
              HWND list = GetFocus();
