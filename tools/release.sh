@@ -36,7 +36,7 @@ user_readme() {
         /^# / { next }
         /^## / { section = substr($0, 4); sub_section = "" }
         /^### / { sub_section = substr($0, 5) }
-        section == "Running it and testing it" || section == "Releases" || section == "The source" { next }
+        section ~ /^(Running it and testing it|Tested as a user meets it|Releases|The source)$/ { next }
         sub_section ~ /^(Measured|How fast, and how much memory)$/ { next }
         /^!\[/ { skipped_picture = 1; next }
         skipped_picture && /^$/ { skipped_picture = 0; next }

@@ -101,12 +101,21 @@ int main(int argc, char **argv) {
     fprintf(f, "<html><body><p>%s</p></body></html>", text.c_str());
     fclose(f);
 
+    bench_load_text(text);
     settings.words_per_minute = 3000;
     settings.react_to_punctuation = 0;
     SendMessageA(frame_window, WM_COMMAND, CMD_START, 0);
     tick_hook = SetWindowsHookExA(WH_GETMESSAGE, count_reader_ticks, NULL, GetCurrentThreadId());
     SetTimer(NULL, 0, 50, answer_open_dialog);
 
+    // Reading alone first: the rate this machine gives the Reader's timer
+    // with nothing else to do, for scale.
+    long baseline_ticks = reader_ticks;
+    double baseline_start = now_ms();
+    pump_until(baseline_start + 10000);
+    double baseline = (reader_ticks - baseline_ticks) * 60000.0 / (now_ms() - baseline_start);
+    printf("reading alone for 10 s: %.1f wpm (%.2f %%)\n", baseline,
+           100.0 * (baseline / settings.words_per_minute - 1));
     printf("%7s %9s %8s %9s %8s\n", "seconds", "GDI objs", "set wpm", "read wpm", "error %");
     std::vector<sample> samples;
     double began = now_ms();

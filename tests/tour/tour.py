@@ -270,7 +270,9 @@ def set_rate():
     control_of("SPEEDCLASS", "1020", "rate bar")
     speed = peek("client", "SPEEDCLASS")
     before = Screen().region(speed)
-    key(*["Right"] * 21)  # 490 + 21 × 10
+    # End and Up mean the same whether the window or its rate bar has the
+    # keyboard: 3000, then 2 down.
+    key("End", "Up", "Up")
     wait_for("the rate box to change", lambda: Screen().region(peek("client", "SPEEDCLASS")) != before)
 
 
@@ -335,7 +337,7 @@ def start_again(places, features):
     s = settings_fields()
     expected = {"save on exit": (s[10], 1), "save window positions": (s[11], 1)}
     if "speed" in features:
-        expected["rate"] = (s[0], 700)
+        expected["rate"] = (s[0], 2998)
     if "colour" in features:
         expected["text colour"] = (tuple(s[2:5]), (255, 255, 0))
         expected["background"] = (tuple(s[5:8]), (0, 0, 0))
@@ -344,8 +346,13 @@ def start_again(places, features):
     wrong = ["%s %s, not %s" % (k, v[0], v[1]) for k, v in expected.items() if v[0] != v[1]]
     if wrong:
         raise StepFailed("tav.dat: " + "; ".join(wrong))
+    # A tool window comes back within the MDI client's edge (2 pixels) of its
+    # place: the saved offsets are taken from the frame without that edge.
+    def near(a, b):
+        return a and b and all(abs(p - q) <= 3 for p, q in zip(a, b))
     for c, place in places.items():
-        wait_for("%s back at %s" % (c, place), lambda: peek("window", c) == place, 5)
+        if place:
+            wait_for("%s back at %s" % (c, place), lambda: near(peek("window", c), place), 5)
 
 
 def main():
