@@ -78,12 +78,17 @@ static void make_eudora(LRESULT view_reports) {
 
 // Eudora in a process of its own, its text three levels down in the In mailbox.
 static void run_other_source() {
-    char command[MAX_PATH + 64];
-    GetModuleFileNameA(NULL, command, MAX_PATH);
-    strcpy(strrchr(command, '\\') + 1, "tavrin_glom_source.exe Mb - [In]|Read across processes.");
+    char exe[MAX_PATH];
+    GetModuleFileNameA(NULL, exe, MAX_PATH);
+    strcpy(strrchr(exe, '\\') + 1, "tavrin_glom_source.exe");
+    // Quoted: the build tree's path may hold blanks.
+    std::string command = "\"" + std::string(exe) + "\" Mb - [In]|Read across processes.";
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
-    REQUIRE(CreateProcessA(NULL, command, NULL, NULL, 0, 0, NULL, NULL, &startup, &other_source));
+    BOOL started =
+        CreateProcessA(exe, &command[0], NULL, NULL, 0, 0, NULL, NULL, &startup, &other_source);
+    INFO("CreateProcessA error " << GetLastError() << " for " << exe);
+    REQUIRE(started);
     WaitForInputIdle(other_source.hProcess, 5000); // its windows are made
 }
 
