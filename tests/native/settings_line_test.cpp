@@ -18,25 +18,15 @@ static std::string repeated(const std::string &item, int n) {
     return s;
 }
 
-TEST(SettingsLine, SavedThenLoadedGivesTheSameLine) {
-    const struct {
-        const char *label;
-        std::string line;
-    } cases[] = {
-        {"defaults", "490 100 0 0 0 255 255 255 1 2 " + repeated("0 ", 35) + "Times New Roman\n"},
-        {"the longest line: every number at its widest, the face at its longest",
-         repeated("-2147483648 ", 45) + repeated("W", 31) + "\n"},
-    };
-    for (const auto &c : cases) {
-        SCOPED_TRACE(c.label);
-        Settings s;
-        memset(&s, 0, sizeof s);
-        EXPECT_EQ(45, parse_settings_line(&s, c.line.data(), c.line.size()));
-        EXPECT_EQ(c.line, line_of(s));
-    }
-    Settings defaults;
-    apply_default_settings(&defaults);
-    EXPECT_EQ(cases[0].line, line_of(defaults));
+TEST(SettingsLine, TheDefaultsLineAndTheLongestLineComeBackAsSaved) {
+    Settings s;
+    apply_default_settings(&s);
+    EXPECT_EQ("490 100 0 0 0 255 255 255 1 2 " + repeated("0 ", 35) + "Times New Roman\n",
+              line_of(s));
+    // Every number at its widest, the face at its longest.
+    const std::string longest = repeated("-2147483648 ", 45) + repeated("W", 31) + "\n";
+    EXPECT_EQ(45, parse_settings_line(&s, longest.data(), longest.size()));
+    EXPECT_EQ(longest, line_of(s));
 }
 
 TEST(SettingsLine, ParsingStopsAtTheFirstValueThatIsNotANumber) {
@@ -49,13 +39,10 @@ TEST(SettingsLine, ParsingStopsAtTheFirstValueThatIsNotANumber) {
         int32_t wpm, font_height;
         std::string face_name;
     } cases[] = {
-        {"empty file", "", 0, 490, 100, "Times New Roman"},
         {"face with blanks", head + "Courier New Bold\r\n", 45, 490, 100, "Courier New Bold"},
-        {"no face", head, 45, 490, 100, ""},
         {"face cut to 31", head + repeated("F", 40), 45, 490, 100, repeated("F", 31)},
         {"stops at letters, even glued to a number", "250 120x 7", 2, 250, 120, "Times New Roman"},
         {"stops at a lone sign", "250 - 7", 1, 250, 100, "Times New Roman"},
-        {"plus sign, tabs and line feeds", "\n\n  +120\t 5", 2, 120, 5, "Times New Roman"},
         {"too large holds at the limit", "99999999999999999999 -99999999999999999999", 2,
          2147483647, -2147483647 - 1, "Times New Roman"},
     };
@@ -76,12 +63,9 @@ TEST(SettingsLine, FieldsStandInFileOrder) {
         text += std::to_string(i) + " ";
     Settings s;
     ASSERT_EQ(45, parse_settings_line(&s, text.data(), text.size()));
-    const int32_t expected[] = {1, 10, 12, 13, 16, 17, 21, 25, 29, 33, 37, 41, 44, 45};
-    const int32_t actual[] = {s.words_per_minute,   s.extra_delay,       s.save_positions,
-                              s.frame_rect.x,       s.frame_rect.height, s.navigator_rect.x,
-                              s.preferences_rect.x, s.color_rect.x,      s.speed_rect.x,
-                              s.fonts_rect.x,       s.reader_rect.x,     s.glom_rect.x,
-                              s.glom_rect.height,   s.html_as_text};
-    for (size_t i = 0; i < sizeof expected / sizeof expected[0]; i++)
-        EXPECT_EQ(expected[i], actual[i]) << "field " << i;
+    // The record declares its 45 numbers first, in the line's order.
+    int32_t field[45];
+    memcpy(field, &s, sizeof field);
+    for (int i = 0; i < 45; i++)
+        EXPECT_EQ(i + 1, field[i]) << "field " << i;
 }
