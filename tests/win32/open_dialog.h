@@ -1,20 +1,37 @@
 // Answering the real Open dialog from inside its own modal loop: a thread
 // timer finds it and either fills the file-name box and presses Open, or
 // types the path on the keyboard into whatever has the focus and presses
-// Enter, as a user would.
+// Enter, as a user would; or, after filling, selects the first file of the
+// list the dialog went to.
 #pragma once
 #include "harness.h"
 
 #include "app/window_handles.h"
 #include "resources/resource.h"
 
+#include <commctrl.h>
 #include <dlgs.h>
 
-enum open_answer { FILL_FILE_NAME_BOX, TYPE_INTO_FOCUS };
+enum open_answer { FILL_FILE_NAME_BOX, TYPE_INTO_FOCUS, FILL_THEN_SELECT_FIRST_FILE };
 
-inline std::wstring open_answer_path;
+inline std::string open_answer_path;
 inline open_answer open_answer_way;
 inline int open_dialog_ticks, open_dialog_ticks_to_cancel, open_dialog_template_parts;
+// The Selection box just before the first file is selected, and the
+// Selection and Path boxes when the dialog is cancelled.
+inline std::string selection_before_selecting, selection_at_cancel, path_at_cancel;
+
+inline std::wstring wide(const std::string &ansi) {
+    wchar_t text[1024] = L"";
+    MultiByteToWideChar(CP_ACP, 0, ansi.c_str(), -1, text, 1024);
+    return text;
+}
+
+inline std::string ansi(const std::wstring &text) {
+    char bytes[1024] = "";
+    WideCharToMultiByte(CP_ACP, 0, text.c_str(), -1, bytes, sizeof bytes, NULL, NULL);
+    return bytes;
+}
 
 // The template's parts: the Selection box and its two Russian labels, which
 // reach the dialog's ANSI controls only through the right code page.
@@ -26,29 +43,45 @@ inline BOOL CALLBACK count_template_part(HWND child, LPARAM count) {
     return TRUE;
 }
 
+// A box of the template, which is a child dialog of the system's.
+inline std::string template_box_text(HWND dialog, int box) {
+    char text[MAX_PATH] = "";
+    GetDlgItemTextA(FindWindowExA(dialog, NULL, "#32770", NULL), box, text, sizeof text);
+    return text;
+}
+
 inline void CALLBACK answer_open_dialog(HWND, UINT, UINT_PTR, DWORD) {
     HWND dialog = FindWindowA("#32770", "Tavrin - Open file");
     if (dialog && open_dialog_ticks++ == 0) {
         EnumChildWindows(dialog, count_template_part, (LPARAM)&open_dialog_template_parts);
         if (open_answer_path.empty())
             PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
-        else if (open_answer_way == FILL_FILE_NAME_BOX) {
-            SetDlgItemTextW(dialog, edt1, open_answer_path.c_str());
-            PostMessageA(dialog, WM_COMMAND, IDOK, 0);
-        } else {
-            for (wchar_t c : open_answer_path)
+        else if (open_answer_way == TYPE_INTO_FOCUS) {
+            for (wchar_t c : wide(open_answer_path))
                 send_key(0, c);
             send_key(VK_RETURN, 0);
+        } else {
+            SetDlgItemTextA(dialog, edt1, open_answer_path.c_str());
+            PostMessageA(dialog, WM_COMMAND, IDOK, 0);
         }
+    } else if (dialog && open_dialog_ticks == 5 && open_answer_way == FILL_THEN_SELECT_FIRST_FILE) {
+        selection_before_selecting = template_box_text(dialog, IDC_SELECTION_BOX);
+        HWND view = FindWindowExA(dialog, NULL, "SHELLDLL_DefView", NULL);
+        LVITEMA item = {};
+        item.stateMask = item.state = LVIS_SELECTED | LVIS_FOCUSED;
+        SendMessageA(FindWindowExA(view, NULL, "SysListView32", NULL), LVM_SETITEMSTATE, 0,
+                     (LPARAM)&item);
     } else if (dialog && open_dialog_ticks == open_dialog_ticks_to_cancel) {
         // Open did not close it: end the modal loop; unless asked, the checks fail.
+        selection_at_cancel = template_box_text(dialog, IDC_SELECTION_BOX);
+        path_at_cancel = template_box_text(dialog, IDC_PATH_BOX);
         PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
     }
 }
 
 // Answers the next Open dialog with the path, or with Cancel when it is
 // empty; a dialog still open after the given number of 20 ms ticks is cancelled.
-inline void answer_next_open_dialog(const std::wstring &path, open_answer way = FILL_FILE_NAME_BOX,
+inline void answer_next_open_dialog(const std::string &path, open_answer way = FILL_FILE_NAME_BOX,
                                     int patience = 500) {
     static UINT_PTR timer; // one answering timer at a time
     KillTimer(NULL, timer);
@@ -60,21 +93,8 @@ inline void answer_next_open_dialog(const std::wstring &path, open_answer way = 
     shown_messages.clear();
 }
 
-inline std::wstring wide(const std::string &ansi) {
-    wchar_t text[1024] = L"";
-    MultiByteToWideChar(CP_ACP, 0, ansi.c_str(), -1, text, 1024);
-    return text;
-}
-
-// For messages: doctest shows narrow text only.
-inline std::string utf8(const std::wstring &text) {
-    char bytes[2048] = "";
-    WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, bytes, sizeof bytes, NULL, NULL);
-    return bytes;
-}
-
 // The Open command from the menu, answered with the path.
-inline void open_through_frame(const std::wstring &path, open_answer way = FILL_FILE_NAME_BOX,
+inline void open_through_frame(const std::string &path, open_answer way = FILL_FILE_NAME_BOX,
                                int patience = 500) {
     answer_next_open_dialog(path, way, patience);
     SendMessageA(frame_window, WM_COMMAND, CMD_OPEN, 0);
