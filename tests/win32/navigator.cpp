@@ -98,12 +98,9 @@ TEST_CASE("Line and Page Up and Down from the middle of a text move the page and
     stop_program();
 }
 
-TEST_CASE("a paste reaches an open Navigator; a click marks a word and moves read_pos to it") {
+TEST_CASE("a click marks a word and moves read_pos to it") {
     HWND navigator = open_navigator();
-    document.anchor_pos = 20;
-    put_clipboard_text("short Extraordinarily long words\r\nsecond line here");
-    run_command(CMD_PASTE);
-    CHECK(line_starts[0] == 0);
+    load_text("short Extraordinarily long words\r\nsecond line here");
     HDC dc = GetDC(navigator);
     SIZE before = {0, 0};
     GetTextExtentPoint32A(dc, "short Extra", 11, &before);
@@ -154,17 +151,38 @@ static int scroll_range_top(HWND window) {
 
 TEST_CASE("the scroll bar follows each new text, and its thumb reaches all of a long one") {
     HWND navigator = open_navigator();
-    char folder[MAX_PATH];
-    GetCurrentDirectoryA(sizeof folder, folder);
-    static std::string here;
-    here = std::string(folder) + "\\";
-    const std::string long_path = here + "long.txt";
+    char here[MAX_PATH];
+    GetCurrentDirectoryA(sizeof here, here);
     // Over 11 MB: a range far beyond the 16 bits a scroll message carries.
-    const std::string long_text = numbered_words(1000000);
-    write_whole_file(long_path, long_text);
-    open_through_frame(wide(long_path));
-    REQUIRE(document.text_length == long_text.size());
-    CHECK(scroll_range_top(navigator) == (int)(long_text.size() / chars_per_line));
+    const std::string long_text = numbered_words(1000000), short_text = numbered_words(300);
+    const std::string pasted = numbered_words(900), welcome = welcome_text;
+    write_whole_file("long.txt", long_text);
+    write_whole_file("short.txt", short_text);
+    write_sparse_file("huge.txt", (4ull << 30) + 5);
+    const struct {
+        std::string label, file; // no file: the text is pasted
+        size_t length;
+    } texts[] = {
+        {"a short file", "short.txt", short_text.size()},
+        {"a file refused for its size", "huge.txt", welcome.size()},
+        {"a paste", "", pasted.size()},
+        {"a missing file", "missing.txt", welcome.size()},
+        {"a long file", "long.txt", long_text.size()},
+    };
+    for (const auto &t : texts) {
+        CAPTURE(t.label);
+        if (t.file.empty()) {
+            put_clipboard_text(pasted);
+            run_command(CMD_PASTE);
+        } else
+            open_through_frame(std::string(here) + "\\" + t.file);
+        REQUIRE(document.text_length == t.length);
+        CHECK(scroll_range_top(navigator) == (int)(t.length / chars_per_line));
+        CHECK(GetScrollPos(navigator, SB_VERT) == 0);
+        CHECK(line_starts[0] == 0);
+        SendMessageA(navigator, WM_KEYDOWN, VK_END, 0);
+        CHECK(GetScrollPos(navigator, SB_VERT) == (int)(t.length / chars_per_line));
+    }
     const struct {
         std::string label;
         double fraction, lowest, highest;
@@ -180,37 +198,5 @@ TEST_CASE("the scroll bar follows each new text, and its thumb reaches all of a 
     }
     const std::string last_line = line_text;
     CHECK(last_line.substr(last_line.size() > 11 ? last_line.size() - 11 : 0) == "word999999.");
-
-    const std::string short_text = numbered_words(300), pasted = numbered_words(900);
-    write_whole_file(here + "short.txt", short_text);
-    write_sparse_file(here + "huge.txt", (4ull << 30) + 5);
-    const uint32_t welcome_length = (uint32_t)strlen(welcome_text);
-    const struct {
-        std::string label;
-        void (*bring)();
-        uint32_t length;
-    } texts[] = {
-        {"a short file", [] { open_through_frame(wide(here + "short.txt")); },
-         (uint32_t)short_text.size()},
-        {"a file refused for its size", [] { open_through_frame(wide(here + "huge.txt")); },
-         welcome_length},
-        {"a paste",
-         [] {
-             put_clipboard_text(numbered_words(900));
-             run_command(CMD_PASTE);
-         },
-         (uint32_t)pasted.size()},
-        {"a missing file", [] { open_through_frame(wide(here + "missing.txt")); }, welcome_length},
-    };
-    for (const auto &t : texts) {
-        CAPTURE(t.label);
-        t.bring();
-        REQUIRE(document.text_length == t.length);
-        CHECK(scroll_range_top(navigator) == (int)(t.length / chars_per_line));
-        CHECK(GetScrollPos(navigator, SB_VERT) == 0);
-        CHECK(line_starts[0] == 0);
-        SendMessageA(navigator, WM_KEYDOWN, VK_END, 0);
-        CHECK(GetScrollPos(navigator, SB_VERT) == (int)(t.length / chars_per_line));
-    }
     stop_program();
 }
