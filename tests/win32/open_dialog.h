@@ -1,8 +1,7 @@
 // Answering the real Open dialog from inside its own modal loop: a thread
-// timer finds it and either fills the file-name box and presses Open, or
-// types the path on the keyboard into whatever has the focus and presses
-// Enter, as a user would; or, after filling, selects the first file of the
-// list the dialog went to.
+// timer finds it and types the path on the keyboard into whatever has the
+// focus, then Enter, as a user would; after a folder, it can select the first
+// file of the list the dialog went to.
 #pragma once
 #include "harness.h"
 
@@ -12,20 +11,12 @@
 #include <commctrl.h>
 #include <dlgs.h>
 
-enum open_answer { FILL_FILE_NAME_BOX, TYPE_INTO_FOCUS, FILL_THEN_SELECT_FIRST_FILE };
-
 inline std::string open_answer_path;
-inline open_answer open_answer_way;
+inline bool open_answer_selects_first_file;
 inline int open_dialog_ticks, open_dialog_ticks_to_cancel, open_dialog_template_parts;
 // The Selection box just before the first file is selected, and the
 // Selection and Path boxes when the dialog is cancelled.
 inline std::string selection_before_selecting, selection_at_cancel, path_at_cancel;
-
-inline std::wstring wide(const std::string &ansi) {
-    wchar_t text[1024] = L"";
-    MultiByteToWideChar(CP_ACP, 0, ansi.c_str(), -1, text, 1024);
-    return text;
-}
 
 inline std::string ansi(const std::wstring &text) {
     char bytes[1024] = "";
@@ -54,17 +45,12 @@ inline void CALLBACK answer_open_dialog(HWND, UINT, UINT_PTR, DWORD) {
     HWND dialog = FindWindowA("#32770", "Tavrin - Open file");
     if (dialog && open_dialog_ticks++ == 0) {
         EnumChildWindows(dialog, count_template_part, (LPARAM)&open_dialog_template_parts);
-        if (open_answer_path.empty())
-            PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
-        else if (open_answer_way == TYPE_INTO_FOCUS) {
-            for (wchar_t c : wide(open_answer_path))
-                send_key(0, c);
-            send_key(VK_RETURN, 0);
-        } else {
-            SetDlgItemTextA(dialog, edt1, open_answer_path.c_str());
-            PostMessageA(dialog, WM_COMMAND, IDOK, 0);
-        }
-    } else if (dialog && open_dialog_ticks == 5 && open_answer_way == FILL_THEN_SELECT_FIRST_FILE) {
+        wchar_t typed[MAX_PATH] = L"";
+        MultiByteToWideChar(CP_ACP, 0, open_answer_path.c_str(), -1, typed, MAX_PATH);
+        for (const wchar_t *c = typed; *c; c++)
+            send_key(0, *c);
+        send_key(typed[0] ? VK_RETURN : VK_ESCAPE);
+    } else if (dialog && open_dialog_ticks == 5 && open_answer_selects_first_file) {
         selection_before_selecting = template_box_text(dialog, IDC_SELECTION_BOX);
         HWND view = FindWindowExA(dialog, NULL, "SHELLDLL_DefView", NULL);
         LVITEMA item = {};
@@ -79,14 +65,14 @@ inline void CALLBACK answer_open_dialog(HWND, UINT, UINT_PTR, DWORD) {
     }
 }
 
-// Answers the next Open dialog with the path, or with Cancel when it is
+// Answers the next Open dialog with the path, or with Escape when it is
 // empty; a dialog still open after the given number of 20 ms ticks is cancelled.
-inline void answer_next_open_dialog(const std::string &path, open_answer way = FILL_FILE_NAME_BOX,
+inline void answer_next_open_dialog(const std::string &path, bool select_first_file = false,
                                     int patience = 500) {
     static UINT_PTR timer; // one answering timer at a time
     KillTimer(NULL, timer);
     open_answer_path = path;
-    open_answer_way = way;
+    open_answer_selects_first_file = select_first_file;
     open_dialog_ticks = open_dialog_template_parts = 0;
     open_dialog_ticks_to_cancel = patience;
     timer = SetTimer(NULL, 0, 20, answer_open_dialog);
@@ -94,9 +80,9 @@ inline void answer_next_open_dialog(const std::string &path, open_answer way = F
 }
 
 // The Open command from the menu, answered with the path.
-inline void open_through_frame(const std::string &path, open_answer way = FILL_FILE_NAME_BOX,
+inline void open_through_frame(const std::string &path, bool select_first_file = false,
                                int patience = 500) {
-    answer_next_open_dialog(path, way, patience);
+    answer_next_open_dialog(path, select_first_file, patience);
     SendMessageA(frame_window, WM_COMMAND, CMD_OPEN, 0);
     pump_messages();
 }
