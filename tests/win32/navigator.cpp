@@ -13,8 +13,23 @@ static HWND open_navigator() {
     return navigator_window;
 }
 
-TEST_CASE("a resize to 32 pixels or less in either direction keeps the metrics") {
+TEST_CASE("a click marks the word under it and moves read_pos there, right of a line's end "
+          "none; a resize to 32 pixels or less in either direction keeps the metrics") {
     HWND navigator = open_navigator();
+    load_text("short Extraordinarily long words\r\nsecond line here");
+    HDC dc = GetDC(navigator);
+    SIZE before = {0, 0};
+    GetTextExtentPoint32A(dc, "short Extra", 11, &before);
+    click(navigator, before.cx + 1, line_height / 2);
+    CHECK(document.read_pos == 6);
+    CHECK(std::string(highlight_word) == "Extraordinarily");
+    // Marked in inverted colours: text colour behind the word.
+    CHECK(GetPixel(dc, highlight_x + 1, highlight_y + 1) == RGB(0, 0, 0));
+    ReleaseDC(navigator, dc);
+    click(navigator, 396, line_height / 2);
+    CHECK(document.read_pos == 6);
+    CHECK(highlight_shown == 0);
+
     // A sizing frame holds a window to the width its caption needs; without
     // one it takes any size, down to the few pixels this rule is about.
     SetWindowLongA(navigator, GWL_STYLE, GetWindowLongA(navigator, GWL_STYLE) & ~WS_THICKFRAME);
@@ -30,101 +45,57 @@ TEST_CASE("a resize to 32 pixels or less in either direction keeps the metrics")
     stop_program();
 }
 
-TEST_CASE("keys and the scroll bar move the page within the text and leave read_pos") {
-    const std::string words = numbered_words(2000);
-    const uint32_t last = (uint32_t)words.size() - 1;
-    const struct {
-        std::string label, text;
-        UINT message;
-        WPARAM wparam;
-        uint32_t anchor, page;
-    } cases[] = {
-        {"Page Up near the top", words, WM_KEYDOWN, VK_PRIOR, 5, 5},
-        {"End", words, WM_KEYDOWN, VK_END, 0, last},
-        {"Line Down on the last line", words, WM_VSCROLL, SB_LINEDOWN, last - 2, last},
-        {"Bottom of an empty text", "", WM_VSCROLL, SB_BOTTOM, 0, 0},
-        {"Line Down in an empty text", "", WM_VSCROLL, SB_LINEDOWN, 0, 0},
-    };
-    HWND navigator = open_navigator();
-    for (const auto &c : cases) {
-        CAPTURE(c.label);
-        load_text(c.text);
-        document.anchor_pos = c.anchor;
-        document.read_pos = 3;
-        RedrawWindow(navigator, NULL, NULL, RDW_INVALIDATE | RDW_UPDATENOW);
-        SendMessageA(navigator, c.message, c.wparam, 0);
-        CHECK(document.anchor_pos == c.page);
-        CHECK(document.read_pos == 3);
-    }
-    stop_program();
-}
-
-TEST_CASE("Line and Page Up and Down from the middle of a text move the page and the thumb") {
-    const struct {
-        std::string label;
-        WPARAM code;
-        int thumb; // from 500
-    } cases[] = {
-        {"Line Down: the second line at the top", SB_LINEDOWN, 501},
-        {"Page Down: the line after the page at the top", SB_PAGEDOWN, 503},
-        {"Line Up: one line's worth of bytes back", SB_LINEUP, 499},
-        {"Page Up: the same line's worth back", SB_PAGEUP, 497},
-    };
+TEST_CASE("scroll codes and keys move the page and the thumb within the text and leave read_pos") {
     HWND navigator = open_navigator();
     const std::string words = numbered_words(20000);
     load_text(words);
-    const uint32_t middle = (uint32_t)words.find("word10000 ");
-    uint32_t line_up_top = 0;
+    const uint32_t middle = (uint32_t)words.find("word10000 "), last = (uint32_t)words.size() - 1;
+    const int end = (int)(words.size() / chars_per_line);
+    // From the page at the middle: Down goes to a line laid out there, Up one
+    // line's worth of bytes back, by their widths alone.
+    document.anchor_pos = middle;
+    RedrawWindow(navigator, NULL, NULL, RDW_INVALIDATE | RDW_UPDATENOW);
+    const uint32_t second_line = line_starts[1], next_page = line_starts[lines_per_page];
+    const uint32_t up_lowest = middle - 2 * chars_per_line,
+                   up_highest = middle - chars_per_line / 2;
+    const struct {
+        std::string label;
+        UINT message;
+        WPARAM code;
+        uint32_t from;
+        int thumb;                // from 500
+        uint32_t lowest, highest; // the new top
+    } cases[] = {
+        {"Line Down: the second line at the top", WM_VSCROLL, SB_LINEDOWN, middle, 501, second_line,
+         second_line},
+        {"Page Down: the line after the page at the top", WM_VSCROLL, SB_PAGEDOWN, middle, 503,
+         next_page, next_page},
+        {"Line Up", WM_VSCROLL, SB_LINEUP, middle, 499, up_lowest, up_highest},
+        {"Page Up: a line's worth too", WM_VSCROLL, SB_PAGEUP, middle, 497, up_lowest, up_highest},
+        {"Page Up near the top", WM_KEYDOWN, VK_PRIOR, 5, 0, 5, 5},
+        {"End", WM_KEYDOWN, VK_END, 0, end, last, last},
+        {"Line Down on the last line", WM_VSCROLL, SB_LINEDOWN, last - 2, end, last, last},
+    };
     for (const auto &c : cases) {
         CAPTURE(c.label);
-        document.anchor_pos = middle;
+        document.anchor_pos = c.from;
+        document.read_pos = 3;
         SetScrollPos(navigator, SB_VERT, 500, FALSE);
         RedrawWindow(navigator, NULL, NULL, RDW_INVALIDATE | RDW_UPDATENOW);
-        const uint32_t second_line = line_starts[1], next_page = line_starts[lines_per_page];
-        SendMessageA(navigator, WM_VSCROLL, c.code, 0);
-        CHECK(line_starts[0] == document.anchor_pos);
+        SendMessageA(navigator, c.message, c.code, 0);
+        CHECK(document.anchor_pos >= c.lowest);
+        CHECK(document.anchor_pos <= c.highest);
         CHECK(GetScrollPos(navigator, SB_VERT) == c.thumb);
-        if (c.code == SB_LINEDOWN)
-            CHECK(document.anchor_pos == second_line);
-        else if (c.code == SB_PAGEDOWN)
-            CHECK(document.anchor_pos == next_page);
-        else if (c.code == SB_LINEUP) {
-            line_up_top = document.anchor_pos;
-            CHECK(middle - document.anchor_pos > (uint32_t)chars_per_line / 2);
-            CHECK(middle - document.anchor_pos < 2 * (uint32_t)chars_per_line);
-        } else
-            CHECK(document.anchor_pos == line_up_top);
+        CHECK(document.read_pos == 3);
+    }
+    // An empty text has no last byte to go to.
+    load_text("");
+    for (WPARAM code : {SB_BOTTOM, SB_LINEDOWN}) {
+        CAPTURE(code);
+        SendMessageA(navigator, WM_VSCROLL, code, 0);
+        CHECK(document.anchor_pos == 0);
     }
     stop_program();
-}
-
-TEST_CASE("a click marks a word and moves read_pos to it") {
-    HWND navigator = open_navigator();
-    load_text("short Extraordinarily long words\r\nsecond line here");
-    HDC dc = GetDC(navigator);
-    SIZE before = {0, 0};
-    GetTextExtentPoint32A(dc, "short Extra", 11, &before);
-    click(navigator, before.cx + 1, line_height / 2);
-    CHECK(document.read_pos == 6);
-    CHECK(std::string(highlight_word) == "Extraordinarily");
-    // Marked in inverted colours: text colour behind the word.
-    CHECK(GetPixel(dc, highlight_x + 1, highlight_y + 1) == RGB(0, 0, 0));
-    ReleaseDC(navigator, dc);
-    // Right of the line's end there is no word.
-    click(navigator, 396, line_height / 2);
-    CHECK(document.read_pos == 6);
-    CHECK(highlight_shown == 0);
-    stop_program();
-}
-
-// A pointer at screen point x, y, with the button event given (0 for a move).
-static void mouse_input(int x, int y, DWORD button) {
-    INPUT input = {};
-    input.type = INPUT_MOUSE;
-    input.mi.dx = (x * 65536 + 32768) / GetSystemMetrics(SM_CXSCREEN);
-    input.mi.dy = (y * 65536 + 32768) / GetSystemMetrics(SM_CYSCREEN);
-    input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | button;
-    SendInput(1, &input, sizeof input);
 }
 
 // Drags the thumb with the mouse to a fraction of its travel (past 1 the
@@ -134,19 +105,21 @@ static void drag_thumb(HWND window, double fraction) {
     bar.cbSize = sizeof bar;
     REQUIRE(GetScrollBarInfo(window, OBJID_VSCROLL, &bar));
     const RECT &r = bar.rcScrollBar;
-    int x = (r.left + r.right) / 2, thumb = bar.xyThumbBottom - bar.xyThumbTop;
-    int travel = r.bottom - r.top - 2 * bar.dxyLineButton - thumb;
-    int to = r.top + bar.dxyLineButton + thumb / 2 + (int)(fraction * travel);
-    mouse_input(x, r.top + bar.xyThumbTop + thumb / 2, MOUSEEVENTF_LEFTDOWN);
-    mouse_input(x, to, 0);
-    mouse_input(x, to, MOUSEEVENTF_LEFTUP);
+    const int thumb = bar.xyThumbBottom - bar.xyThumbTop;
+    const int travel = r.bottom - r.top - 2 * bar.dxyLineButton - thumb;
+    const int to = r.top + bar.dxyLineButton + thumb / 2 + (int)(fraction * travel);
+    // Pressed on the thumb, moved, let go: screen points in 1/65536 of the screen.
+    const int y[3] = {r.top + bar.xyThumbTop + thumb / 2, to, to};
+    const DWORD button[3] = {MOUSEEVENTF_LEFTDOWN, 0, MOUSEEVENTF_LEFTUP};
+    INPUT input[3] = {};
+    for (int i = 0; i < 3; i++) {
+        input[i].type = INPUT_MOUSE;
+        input[i].mi.dx = ((r.left + r.right) / 2 * 65536 + 32768) / GetSystemMetrics(SM_CXSCREEN);
+        input[i].mi.dy = (y[i] * 65536 + 32768) / GetSystemMetrics(SM_CYSCREEN);
+        input[i].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | button[i];
+    }
+    SendInput(3, input, sizeof input[0]);
     pump_messages();
-}
-
-static int scroll_range_top(HWND window) {
-    int low = -1, high = -1;
-    GetScrollRange(window, SB_VERT, &low, &high);
-    return low == 0 ? high : -1;
 }
 
 TEST_CASE("the scroll bar follows each new text, and its thumb reaches all of a long one") {
@@ -177,7 +150,10 @@ TEST_CASE("the scroll bar follows each new text, and its thumb reaches all of a 
         } else
             open_through_frame(std::string(here) + "\\" + t.file);
         REQUIRE(document.text_length == t.length);
-        CHECK(scroll_range_top(navigator) == (int)(t.length / chars_per_line));
+        int low = -1, high = -1;
+        GetScrollRange(navigator, SB_VERT, &low, &high);
+        CHECK(low == 0);
+        CHECK(high == (int)(t.length / chars_per_line));
         CHECK(GetScrollPos(navigator, SB_VERT) == 0);
         CHECK(line_starts[0] == 0);
         SendMessageA(navigator, WM_KEYDOWN, VK_END, 0);
