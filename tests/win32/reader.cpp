@@ -27,8 +27,9 @@ static std::string ticks(int count) {
     return shown;
 }
 
-TEST_CASE("the Reader shows a word a tick, pausing on marks and cutting a word wider than it on "
-          "both sides, until Stop or closing") {
+TEST_CASE(
+    "the Reader shows a word a tick, pausing on marks and cutting a word wider than it on "
+    "both sides, until Stop, a click or closing; a click re-centres the Navigator and marks") {
     HWND reader = open_reader();
     size_client(reader, 300, 200);
     // Whether the text colour shows in column x of the middle band.
@@ -62,22 +63,14 @@ TEST_CASE("the Reader shows a word a tick, pausing on marks and cutting a word w
     CHECK(reader_holds_fine_timer() == 0);
     // KillTimer tells whether the Reader's timer is armed, and disarms it.
     CHECK(KillTimer(reader, 1030));
-    // A key that moves nothing starts it again; closing it lets the fine timer go.
+    // A key that moves nothing starts it again.
     SendMessageA(reader, WM_KEYDOWN, VK_SPACE, 0);
     CHECK(reader_holds_fine_timer() == 1);
-    SendMessageA(mdi_client, WM_MDIDESTROY, (WPARAM)reader, 0);
-    CHECK(reader_holds_fine_timer() == 0);
-    stop_program();
-}
 
-TEST_CASE("a click stops the Reader, re-centres the Navigator and marks; a second resumes") {
-    HWND reader = open_reader();
     run_command(CMD_NAVIGATOR);
     const std::string text = numbered_words(400);
     load_text(text);
-    run_command(CMD_START);
     document.read_pos = (uint32_t)text.find("word250");
-
     // The second click resuming shows that the first one stopped.
     click(reader, 10, 10);
     CHECK(reader_holds_fine_timer() == 0);
@@ -85,10 +78,12 @@ TEST_CASE("a click stops the Reader, re-centres the Navigator and marks; a secon
     // The page starts a couple of lines above the word.
     CHECK(document.read_pos - document.anchor_pos <= 3u * chars_per_line);
     CHECK(std::string(highlight_word) == "word250");
-
     click(reader, 10, 10);
     CHECK(reader_holds_fine_timer() == 1);
     CHECK(KillTimer(reader, 1030));
     CHECK(ticks(1) == "word250");
+    // Closing it lets the fine timer go.
+    SendMessageA(mdi_client, WM_MDIDESTROY, (WPARAM)reader, 0);
+    CHECK(reader_holds_fine_timer() == 0);
     stop_program();
 }
