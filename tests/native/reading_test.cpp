@@ -40,6 +40,7 @@ TEST(PhraseJumps, LandJustAfterAPhraseEnd) {
         int moves;                 // phrase_forward once (1) or phrase_back this many times (-n)
         uint32_t from, to, anchor; // read_pos before, read_pos and anchor_pos after
     } cases[] = {
+        {"a full stop before a blank ends a phrase", "Hello. World", 1, 0, 6, 6},
         {"a full stop before a digit is no end", "Pi is 3.14 now, yes", 1, 0, 15, 15},
         {"a full stop as the last byte is no end", "The end.", 1, 0, 0, 7},
         {"the zero byte ends a phrase", std::string("ab\0cd ef", 8), 1, 0, 3, 3},
