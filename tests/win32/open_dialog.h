@@ -13,25 +13,18 @@
 
 inline std::string open_answer_path;
 inline bool open_answer_selects_first_file;
-inline int open_dialog_ticks, open_dialog_ticks_to_cancel, open_dialog_template_parts;
+inline int open_dialog_ticks, open_dialog_ticks_to_cancel;
 // The Selection box just before the first file is selected, and the
 // Selection and Path boxes when the dialog is cancelled.
 inline std::string selection_before_selecting, selection_at_cancel, path_at_cancel;
+// Whether the template's two Russian labels were there at the cancel: they
+// reach the dialog's ANSI controls only through the right code page.
+inline bool labels_at_cancel;
 
 inline std::string ansi(const std::wstring &text) {
     char bytes[1024] = "";
     WideCharToMultiByte(CP_ACP, 0, text.c_str(), -1, bytes, sizeof bytes, NULL, NULL);
     return bytes;
-}
-
-// The template's parts: the Selection box and its two Russian labels, which
-// reach the dialog's ANSI controls only through the right code page.
-inline BOOL CALLBACK count_template_part(HWND child, LPARAM count) {
-    wchar_t text[16] = L"";
-    GetWindowTextW(child, text, 16);
-    *(int *)count += GetDlgCtrlID(child) == IDC_SELECTION_BOX || lstrcmpW(text, L"Путь:") == 0 ||
-                     lstrcmpW(text, L"Выбор:") == 0;
-    return TRUE;
 }
 
 // A box of the template, which is a child dialog of the system's.
@@ -44,7 +37,6 @@ inline std::string template_box_text(HWND dialog, int box) {
 inline void CALLBACK answer_open_dialog(HWND, UINT, UINT_PTR, DWORD) {
     HWND dialog = FindWindowA("#32770", "Tavrin - Open file");
     if (dialog && open_dialog_ticks++ == 0) {
-        EnumChildWindows(dialog, count_template_part, (LPARAM)&open_dialog_template_parts);
         wchar_t typed[MAX_PATH] = L"";
         MultiByteToWideChar(CP_ACP, 0, open_answer_path.c_str(), -1, typed, MAX_PATH);
         for (const wchar_t *c = typed; *c; c++)
@@ -61,6 +53,9 @@ inline void CALLBACK answer_open_dialog(HWND, UINT, UINT_PTR, DWORD) {
         // Open did not close it: end the modal loop; unless asked, the checks fail.
         selection_at_cancel = template_box_text(dialog, IDC_SELECTION_BOX);
         path_at_cancel = template_box_text(dialog, IDC_PATH_BOX);
+        HWND parts = FindWindowExA(dialog, NULL, "#32770", NULL);
+        labels_at_cancel = FindWindowExW(parts, NULL, L"Static", L"Путь:") &&
+                           FindWindowExW(parts, NULL, L"Static", L"Выбор:");
         PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
     }
 }
@@ -73,7 +68,7 @@ inline void answer_next_open_dialog(const std::string &path, bool select_first_f
     KillTimer(NULL, timer);
     open_answer_path = path;
     open_answer_selects_first_file = select_first_file;
-    open_dialog_ticks = open_dialog_template_parts = 0;
+    open_dialog_ticks = 0;
     open_dialog_ticks_to_cancel = patience;
     timer = SetTimer(NULL, 0, 20, answer_open_dialog);
     shown_messages.clear();

@@ -44,22 +44,3 @@ inline void click(HWND window, int x, int y) {
     PostMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
     pump_messages();
 }
-
-// Reads the Document on from read_pos as a user would, whatever a load left
-// in it: the Reader steps through it word by word (at most one tick a byte),
-// the Navigator draws its last page and takes a click there. Returns where
-// the Reader stopped.
-inline uint32_t read_through_document() {
-    settings.react_to_punctuation = 0;
-    pause_ticks = 0;
-    running = 1;
-    for (uint32_t tick = 0;
-         document.read_pos < document.text_length && tick <= document.text_length; tick++)
-        SendMessageA(reader_window, WM_TIMER, 1030, 0);
-    running = 0;
-    const uint32_t reached = document.read_pos;
-    SendMessageA(navigator_window, WM_VSCROLL, SB_BOTTOM, 0);
-    SendMessageA(navigator_window, WM_PAINT, 0, 0);
-    click(navigator_window, 5, 5);
-    return reached;
-}
