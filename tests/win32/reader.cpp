@@ -6,17 +6,6 @@
 #include "reading/reader_state.h"
 #include "settings/settings.h"
 
-// The frame with an open Reader that no real tick will disturb: at one word
-// a minute the tests deliver the ticks themselves.
-static HWND open_reader() {
-    enter_fresh_directory();
-    start_program();
-    settings.words_per_minute = 1;
-    run_command(CMD_READER);
-    REQUIRE(reader_window != nullptr);
-    return reader_window;
-}
-
 // The words shown by count timer ticks, one blank between.
 static std::string ticks(int count) {
     std::string shown;
@@ -30,7 +19,13 @@ static std::string ticks(int count) {
 TEST_CASE(
     "the Reader shows a word a tick, pausing on marks and cutting a word wider than it on "
     "both sides, until Stop, a click or closing; a click re-centres the Navigator and marks") {
-    HWND reader = open_reader();
+    // At one word a minute no real tick disturbs the test's own.
+    enter_fresh_directory();
+    start_program();
+    settings.words_per_minute = 1;
+    run_command(CMD_READER);
+    HWND reader = reader_window;
+    REQUIRE(reader != nullptr);
     size_client(reader, 300, 200);
     // Whether the text colour shows in column x of the middle band.
     auto ink = [reader](int x) {
