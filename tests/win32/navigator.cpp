@@ -55,9 +55,8 @@ TEST_CASE("scroll codes and keys move the page and the thumb within the text and
     // line's worth of bytes back, by their widths alone.
     document.anchor_pos = middle;
     RedrawWindow(navigator, NULL, NULL, RDW_INVALIDATE | RDW_UPDATENOW);
-    const uint32_t second_line = line_starts[1], next_page = line_starts[lines_per_page];
-    const uint32_t up_lowest = middle - 2 * chars_per_line,
-                   up_highest = middle - chars_per_line / 2;
+    const uint32_t second = line_starts[1], after = line_starts[lines_per_page];
+    const uint32_t up_low = middle - 2 * chars_per_line, up_high = middle - chars_per_line / 2;
     const struct {
         std::string label;
         UINT message;
@@ -66,12 +65,10 @@ TEST_CASE("scroll codes and keys move the page and the thumb within the text and
         int thumb;                // from 500
         uint32_t lowest, highest; // the new top
     } cases[] = {
-        {"Line Down: the second line at the top", WM_VSCROLL, SB_LINEDOWN, middle, 501, second_line,
-         second_line},
-        {"Page Down: the line after the page at the top", WM_VSCROLL, SB_PAGEDOWN, middle, 503,
-         next_page, next_page},
-        {"Line Up", WM_VSCROLL, SB_LINEUP, middle, 499, up_lowest, up_highest},
-        {"Page Up: a line's worth too", WM_VSCROLL, SB_PAGEUP, middle, 497, up_lowest, up_highest},
+        {"Line Down: the second line", WM_VSCROLL, SB_LINEDOWN, middle, 501, second, second},
+        {"Page Down: the line after the page", WM_VSCROLL, SB_PAGEDOWN, middle, 503, after, after},
+        {"Line Up", WM_VSCROLL, SB_LINEUP, middle, 499, up_low, up_high},
+        {"Page Up: a line's worth too", WM_VSCROLL, SB_PAGEUP, middle, 497, up_low, up_high},
         {"Page Up near the top", WM_KEYDOWN, VK_PRIOR, 5, 0, 5, 5},
         {"End", WM_KEYDOWN, VK_END, 0, end, last, last},
         {"Line Down on the last line", WM_VSCROLL, SB_LINEDOWN, last - 2, end, last, last},
@@ -124,8 +121,7 @@ static void drag_thumb(HWND window, double fraction) {
 
 TEST_CASE("the scroll bar follows each new text, and its thumb reaches all of a long one") {
     HWND navigator = open_navigator();
-    char here[MAX_PATH];
-    GetCurrentDirectoryA(sizeof here, here);
+    const std::string here = enter_fresh_directory() + "\\";
     // Over 11 MB: a range far beyond the 16 bits a scroll message carries.
     const std::string long_text = numbered_words(1000000), short_text = numbered_words(300);
     const std::string pasted = numbered_words(900), welcome = welcome_text;
@@ -148,7 +144,7 @@ TEST_CASE("the scroll bar follows each new text, and its thumb reaches all of a 
             put_clipboard_text(pasted);
             run_command(CMD_PASTE);
         } else
-            open_through_frame(std::string(here) + "\\" + t.file);
+            open_through_frame(here + t.file);
         REQUIRE(document.text_length == t.length);
         int low = -1, high = -1;
         GetScrollRange(navigator, SB_VERT, &low, &high);
