@@ -45,56 +45,6 @@ TEST_CASE("a click marks the word under it and moves read_pos there, right of a 
     stop_program();
 }
 
-TEST_CASE("scroll codes and keys move the page and the thumb within the text and leave read_pos") {
-    HWND navigator = open_navigator();
-    const std::string words = numbered_words(20000);
-    load_text(words);
-    const uint32_t middle = (uint32_t)words.find("word10000 "), last = (uint32_t)words.size() - 1;
-    const int end = (int)(words.size() / chars_per_line);
-    // From the page at the middle: Down goes to a line laid out there, Up one
-    // line's worth of bytes back, by their widths alone.
-    document.anchor_pos = middle;
-    RedrawWindow(navigator, NULL, NULL, RDW_INVALIDATE | RDW_UPDATENOW);
-    const uint32_t second = line_starts[1], after = line_starts[lines_per_page];
-    const uint32_t up_low = middle - 2 * chars_per_line, up_high = middle - chars_per_line / 2;
-    const struct {
-        std::string label;
-        UINT message;
-        WPARAM code;
-        uint32_t from;
-        int thumb;                // from 500
-        uint32_t lowest, highest; // the new top
-    } cases[] = {
-        {"Line Down: the second line", WM_VSCROLL, SB_LINEDOWN, middle, 501, second, second},
-        {"Page Down: the line after the page", WM_VSCROLL, SB_PAGEDOWN, middle, 503, after, after},
-        {"Line Up", WM_VSCROLL, SB_LINEUP, middle, 499, up_low, up_high},
-        {"Page Up: a line's worth too", WM_VSCROLL, SB_PAGEUP, middle, 497, up_low, up_high},
-        {"Page Up near the top", WM_KEYDOWN, VK_PRIOR, 5, 0, 5, 5},
-        {"End", WM_KEYDOWN, VK_END, 0, end, last, last},
-        {"Line Down on the last line", WM_VSCROLL, SB_LINEDOWN, last - 2, end, last, last},
-    };
-    for (const auto &c : cases) {
-        CAPTURE(c.label);
-        document.anchor_pos = c.from;
-        document.read_pos = 3;
-        SetScrollPos(navigator, SB_VERT, 500, FALSE);
-        RedrawWindow(navigator, NULL, NULL, RDW_INVALIDATE | RDW_UPDATENOW);
-        SendMessageA(navigator, c.message, c.code, 0);
-        CHECK(document.anchor_pos >= c.lowest);
-        CHECK(document.anchor_pos <= c.highest);
-        CHECK(GetScrollPos(navigator, SB_VERT) == c.thumb);
-        CHECK(document.read_pos == 3);
-    }
-    // An empty text has no last byte to go to.
-    load_text("");
-    for (WPARAM code : {SB_BOTTOM, SB_LINEDOWN}) {
-        CAPTURE(code);
-        SendMessageA(navigator, WM_VSCROLL, code, 0);
-        CHECK(document.anchor_pos == 0);
-    }
-    stop_program();
-}
-
 // Drags the thumb with the mouse to a fraction of its travel (past 1 the
 // pointer leaves the bar's end) and lets it go there.
 static void drag_thumb(HWND window, double fraction) {
@@ -106,20 +56,17 @@ static void drag_thumb(HWND window, double fraction) {
     const int travel = r.bottom - r.top - 2 * bar.dxyLineButton - thumb;
     const int to = r.top + bar.dxyLineButton + thumb / 2 + (int)(fraction * travel);
     // Pressed on the thumb, moved, let go: screen points in 1/65536 of the screen.
-    const int y[3] = {r.top + bar.xyThumbTop + thumb / 2, to, to};
-    const DWORD button[3] = {MOUSEEVENTF_LEFTDOWN, 0, MOUSEEVENTF_LEFTUP};
-    INPUT input[3] = {};
-    for (int i = 0; i < 3; i++) {
-        input[i].type = INPUT_MOUSE;
-        input[i].mi.dx = ((r.left + r.right) / 2 * 65536 + 32768) / GetSystemMetrics(SM_CXSCREEN);
-        input[i].mi.dy = (y[i] * 65536 + 32768) / GetSystemMetrics(SM_CYSCREEN);
-        input[i].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | button[i];
-    }
-    SendInput(3, input, sizeof input[0]);
+    const int x = ((r.left + r.right) / 2 * 65536 + 32768) / GetSystemMetrics(SM_CXSCREEN);
+    auto at = [](int y) { return (y * 65536 + 32768) / GetSystemMetrics(SM_CYSCREEN); };
+    const DWORD move = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    mouse_event(move | MOUSEEVENTF_LEFTDOWN, x, at(r.top + bar.xyThumbTop + thumb / 2), 0, 0);
+    mouse_event(move, x, at(to), 0, 0);
+    mouse_event(move | MOUSEEVENTF_LEFTUP, x, at(to), 0, 0);
     pump_messages();
 }
 
-TEST_CASE("the scroll bar follows each new text, and its thumb reaches all of a long one") {
+TEST_CASE("the scroll bar follows each new text; scroll codes, keys and the thumb move the page "
+          "and the thumb within a long one and leave read_pos") {
     HWND navigator = open_navigator();
     const std::string here = enter_fresh_directory() + "\\";
     // Over 11 MB: a range far beyond the 16 bits a scroll message carries.
@@ -155,6 +102,45 @@ TEST_CASE("the scroll bar follows each new text, and its thumb reaches all of a 
         SendMessageA(navigator, WM_KEYDOWN, VK_END, 0);
         CHECK(GetScrollPos(navigator, SB_VERT) == (int)(t.length / chars_per_line));
     }
+
+    const uint32_t middle = (uint32_t)long_text.find("word500000 ");
+    const uint32_t last = (uint32_t)long_text.size() - 1;
+    const int end = (int)(long_text.size() / chars_per_line);
+    // From the page at the middle: Down goes to a line laid out there, Up one
+    // line's worth of bytes back, by their widths alone.
+    document.anchor_pos = middle;
+    RedrawWindow(navigator, NULL, NULL, RDW_INVALIDATE | RDW_UPDATENOW);
+    const uint32_t second = line_starts[1], after = line_starts[lines_per_page];
+    const uint32_t up_low = middle - 2 * chars_per_line, up_high = middle - chars_per_line / 2;
+    const struct {
+        std::string label;
+        UINT message;
+        WPARAM code;
+        uint32_t from;
+        int thumb;                // from 500
+        uint32_t lowest, highest; // the new top
+    } moves[] = {
+        {"Line Down: the second line", WM_VSCROLL, SB_LINEDOWN, middle, 501, second, second},
+        {"Page Down: the line after the page", WM_VSCROLL, SB_PAGEDOWN, middle, 503, after, after},
+        {"Line Up", WM_VSCROLL, SB_LINEUP, middle, 499, up_low, up_high},
+        {"Page Up: a line's worth too", WM_VSCROLL, SB_PAGEUP, middle, 497, up_low, up_high},
+        {"Page Up near the top", WM_KEYDOWN, VK_PRIOR, 5, 0, 5, 5},
+        {"End", WM_KEYDOWN, VK_END, 0, end, last, last},
+        {"Line Down on the last line", WM_VSCROLL, SB_LINEDOWN, last - 2, end, last, last},
+    };
+    for (const auto &m : moves) {
+        CAPTURE(m.label);
+        document.anchor_pos = m.from;
+        document.read_pos = 3;
+        SetScrollPos(navigator, SB_VERT, 500, FALSE);
+        RedrawWindow(navigator, NULL, NULL, RDW_INVALIDATE | RDW_UPDATENOW);
+        SendMessageA(navigator, m.message, m.code, 0);
+        CHECK(document.anchor_pos >= m.lowest);
+        CHECK(document.anchor_pos <= m.highest);
+        CHECK(GetScrollPos(navigator, SB_VERT) == m.thumb);
+        CHECK(document.read_pos == 3);
+    }
+
     const struct {
         std::string label;
         double fraction, lowest, highest;
@@ -170,5 +156,13 @@ TEST_CASE("the scroll bar follows each new text, and its thumb reaches all of a 
     }
     const std::string last_line = line_text;
     CHECK(last_line.substr(last_line.size() > 11 ? last_line.size() - 11 : 0) == "word999999.");
+
+    // An empty text has no last byte to go to.
+    load_text("");
+    for (WPARAM code : {SB_BOTTOM, SB_LINEDOWN}) {
+        CAPTURE(code);
+        SendMessageA(navigator, WM_VSCROLL, code, 0);
+        CHECK(document.anchor_pos == 0);
+    }
     stop_program();
 }
