@@ -13,7 +13,7 @@
 
 inline std::string open_answer_path;
 inline bool open_answer_selects_first_file;
-inline int open_dialog_ticks, open_dialog_ticks_to_cancel;
+inline int open_dialog_ticks;
 // The Selection box just before the first file is selected, and the
 // Selection and Path boxes when the dialog is cancelled.
 inline std::string selection_before_selecting, selection_at_cancel, path_at_cancel;
@@ -49,7 +49,7 @@ inline void CALLBACK answer_open_dialog(HWND, UINT, UINT_PTR, DWORD) {
         item.stateMask = item.state = LVIS_SELECTED | LVIS_FOCUSED;
         SendMessageA(FindWindowExA(view, NULL, "SysListView32", NULL), LVM_SETITEMSTATE, 0,
                      (LPARAM)&item);
-    } else if (dialog && open_dialog_ticks == open_dialog_ticks_to_cancel) {
+    } else if (dialog && open_dialog_ticks == (open_answer_selects_first_file ? 10 : 500)) {
         // Open did not close it: end the modal loop; unless asked, the checks fail.
         selection_at_cancel = template_box_text(dialog, IDC_SELECTION_BOX);
         path_at_cancel = template_box_text(dialog, IDC_PATH_BOX);
@@ -61,23 +61,21 @@ inline void CALLBACK answer_open_dialog(HWND, UINT, UINT_PTR, DWORD) {
 }
 
 // Answers the next Open dialog with the path, or with Escape when it is
-// empty; a dialog still open after the given number of 20 ms ticks is cancelled.
-inline void answer_next_open_dialog(const std::string &path, bool select_first_file = false,
-                                    int patience = 500) {
+// empty; a dialog still open after 500 ticks of 20 ms, or 10 when it selects
+// the first file, is cancelled.
+inline void answer_next_open_dialog(const std::string &path, bool select_first_file = false) {
     static UINT_PTR timer; // one answering timer at a time
     KillTimer(NULL, timer);
     open_answer_path = path;
     open_answer_selects_first_file = select_first_file;
     open_dialog_ticks = 0;
-    open_dialog_ticks_to_cancel = patience;
     timer = SetTimer(NULL, 0, 20, answer_open_dialog);
     shown_messages.clear();
 }
 
 // The Open command from the menu, answered with the path.
-inline void open_through_frame(const std::string &path, bool select_first_file = false,
-                               int patience = 500) {
-    answer_next_open_dialog(path, select_first_file, patience);
+inline void open_through_frame(const std::string &path, bool select_first_file = false) {
+    answer_next_open_dialog(path, select_first_file);
     SendMessageA(frame_window, WM_COMMAND, CMD_OPEN, 0);
     pump_messages();
 }

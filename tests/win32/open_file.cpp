@@ -117,7 +117,7 @@ TEST_CASE("each kind of file fills the Document through the Open command; a file
     const std::string inner = folder + "\\inner";
     REQUIRE(CreateDirectoryA(inner.c_str(), NULL));
     write_whole_file(inner + "\\only.txt", "alone");
-    open_through_frame(inner, true, 10);
+    open_through_frame(inner, true);
     check_load("");
     CHECK(document_text() == welcome);
     CHECK(window_text(frame_window) == "Tavrin - File [ " + path + " ]");
