@@ -2,12 +2,10 @@
 #include "harness.h"
 
 #include "app/frame.h"
-#include "app/window_handles.h"
 #include "document/document.h"
 #include "document/document_block.h"
 #include "resources/resource.h"
 
-#include <string.h>
 
 static std::string document_text() {
     CHECK(document.text[document.text_length] == 0);

@@ -9,7 +9,6 @@
 #include "resources/resource.h"
 
 #include <commctrl.h>
-#include <dlgs.h>
 
 inline std::string open_answer_path;
 inline bool open_answer_selects_first_file;

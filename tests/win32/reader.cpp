@@ -3,8 +3,6 @@
 
 #include "reading/reader.h"
 #include "reading/navigator.h"
-#include "reading/reader_state.h"
-#include "settings/settings.h"
 
 // The words shown by count timer ticks, one blank between.
 static std::string ticks(int count) {
