@@ -126,14 +126,28 @@ TEST_CASE("each kind of file fills the Document through the Open command; a file
     CHECK(selection_at_cancel == "only.txt");
     CHECK(path_at_cancel == inner + "\\only.txt");
 
-    // A file removed between choosing and reading.
-    write_whole_file(path, "soon gone");
-    answer_next_open_dialog(path);
-    REQUIRE(open_file_dialog(NULL) == 1);
-    REQUIRE(DeleteFileA(path.c_str()));
-    load_text_file(file_path, file_size);
-    check_load("[File open failed.]");
-    CHECK(document_text() == welcome);
+    // A file removed or cut short between choosing and reading: the bytes
+    // that were read stay, the rest of the chosen size is zero.
+    const struct {
+        const char *label, *read, *expected_messages; // read 0: the file is gone
+        std::string expected_text;
+    } changes[] = {
+        {"removed", 0, "[File open failed.]", welcome},
+        {"cut short", "one", "[problem reading file]", "one__________"},
+    };
+    for (const auto &c : changes) {
+        CAPTURE(c.label);
+        write_whole_file(path, "one two three");
+        answer_next_open_dialog(path);
+        REQUIRE(open_file_dialog(NULL) == 1);
+        if (c.read)
+            write_whole_file(path, c.read);
+        else
+            REQUIRE(DeleteFileA(path.c_str()));
+        load_text_file(file_path, file_size);
+        check_load(c.expected_messages);
+        CHECK(document_text() == c.expected_text);
+    }
     stop_program();
 }
 
