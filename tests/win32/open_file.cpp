@@ -78,6 +78,10 @@ TEST_CASE("each kind of file fills the Document through the Open command; a file
          "Error loading MS Word DOC file has occurred._"},
         // Its header's marker stands at 2688, so the text starts at 3456.
         {"a Word 6 document", word6, 2, "The quick brown fox jumps over the lazy dog\r\n"},
+        {"a Word file cut right after its marker",
+         std::string("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1", 8) + std::string(40, 'w') + "\xDC\xA5", 2,
+         std::string(50, '_')},
+        {"an HTML page ending inside a tag", "<html><body>Hi <b cla", 1, "____________Hi ______"},
     };
     // The program with the Reader and the Navigator open, to read each load,
     // and a file in a new folder whose name has blanks and Cyrillic letters;
@@ -111,6 +115,14 @@ TEST_CASE("each kind of file fills the Document through the Open command; a file
         CHECK(document_text().substr(0, c.expected_text.size()) == c.expected_text);
         CHECK(window_text(frame_window) == "Tavrin - File [ " + path + " ]");
     }
+    // Held open by another program that shares nothing (this process, here).
+    write_whole_file(path, "locked");
+    HANDLE held = CreateFileA(path.c_str(), GENERIC_READ, 0, NULL, OPEN_EXISTING, 0, NULL);
+    open_through_frame(path);
+    check_load("[File open failed.]");
+    CHECK(document_text() == welcome);
+    CloseHandle(held);
+
     // A folder's name given as the file's: the dialog goes into it and stays
     // open; its one file selected, then Cancel. The welcome text comes back
     // and the caption stays.
