@@ -6,7 +6,6 @@
 #include "document/document_block.h"
 #include "resources/resource.h"
 
-
 static std::string document_text() {
     CHECK(document.text[document.text_length] == 0);
     return std::string((const char *)document.text, document.text_length);
@@ -18,9 +17,7 @@ TEST_CASE("Paste needs an open Navigator, then replaces the text and empties the
     HWND frame = start_program();
     put_clipboard_text("Some pasted words.");
     run_frame_command(frame, CMD_PASTE);
-    REQUIRE(shown_messages.size() == 1);
-    CHECK(shown_messages[0].text + " / " + shown_messages[0].caption ==
-          "Problem with clipboard / Paste error");
+    CHECK(shown_message_list() == "Paste error: Problem with clipboard");
     CHECK(clipboard_text() == "Some pasted words.");
     CHECK(document_text() == welcome_text);
 
@@ -40,7 +37,7 @@ TEST_CASE("Paste needs an open Navigator, then replaces the text and empties the
         CHECK(window_text(frame) == "Tavrin - Paste from clipboard ");
         CHECK(clipboard_text() == "<none>");
     }
-    CHECK(shown_messages.size() == 1);
+    CHECK(shown_message_list() == "Paste error: Problem with clipboard");
 
     // The block a reset replaces is given back: a block that large has pages
     // of its own, and they must be gone after the reset.

@@ -1,14 +1,10 @@
 // The frame window: its menu, its commands and the window-handle registry.
-#include "harness.h"
+#include "tool_controls.h"
 
 #include "app/frame.h"
 #include "app/tool_windows.h"
 #include "app/version.h"
-#include "app/window_handles.h"
-#include "resources/resource.h"
-#include "settings/settings.h"
 
-#include <stdio.h>
 #include <string.h>
 
 static std::string utf8_menu_text(HMENU menu, int position) {
@@ -19,8 +15,9 @@ static std::string utf8_menu_text(HMENU menu, int position) {
     return utf8;
 }
 
-TEST_CASE("the menu's Russian texts arrive whole; the Window popup lists the open children; the "
-          "95 family's calls are taken under Windows 98 only") {
+TEST_CASE("the menu's Russian texts arrive whole; each tool window opens once, its command then "
+          "focuses it, closing clears it; the Window popup lists the open children; the 95 "
+          "family's calls are taken under Windows 98 only") {
     // Wine's CascadeWindows and TileWindows, the calls the 95 family takes to
     // arrange the children, do nothing: the choice is all that can be seen.
     char exe[MAX_PATH];
@@ -31,55 +28,33 @@ TEST_CASE("the menu's Russian texts arrive whole; the Window popup lists the ope
     HMENU bar = GetMenu(frame);
     CHECK(utf8_menu_text(bar, 0) == "&Файл");
     CHECK(utf8_menu_text(GetSubMenu(bar, 2), 0) == "&Навигатор");
-
-    // The Window popup lists the open children from the first child identifier.
-    run_frame_command(frame, CMD_READER);
-    HMENU window_menu = GetSubMenu(bar, 3);
-    CHECK(GetMenuItemID(window_menu, GetMenuItemCount(window_menu) - 1) == (UINT)FIRST_CHILD_ID);
-    CHECK(GetDlgCtrlID(mdi_client) == MDI_CLIENT_ID);
-    stop_program();
-}
-
-// Where a tool window stands in the MDI client: "x y width height".
-static std::string placement(HWND window) {
-    RECT r;
-    GetWindowRect(window, &r);
-    MapWindowPoints(NULL, mdi_client, (POINT *)&r, 2);
-    char text[64];
-    snprintf(text, sizeof text, "%ld %ld %ld %ld", r.left, r.top, r.right - r.left,
-             r.bottom - r.top);
-    return text;
-}
-
-TEST_CASE("each tool window opens once; its command then focuses it; closing clears it") {
-    enter_fresh_directory();
-    HWND frame = start_program();
     for (const tool_window_kind &kind : tool_window_kinds) {
-        CAPTURE(kind.title);
+        CAPTURE(std::string(kind.title));
         *kind.rect = window_rect{0, 0, 300, 200};
-        run_frame_command(frame, kind.command);
-        pump_messages();
+        run_command(kind.command);
         HWND first = *kind.handle;
         REQUIRE(first != nullptr);
         CHECK(window_text(first) == kind.title);
-        CHECK(placement(first) == "0 0 300 200");
+        CHECK(place_of(first) == "0,0 300x200");
         SetFocus(frame);
-        run_frame_command(frame, kind.command);
-        pump_messages();
+        created_classes.clear();
+        run_command(kind.command);
         CHECK(*kind.handle == first);
-        CHECK(mdi_child_classes().size() == 1);
+        CHECK(created_classes.size() == 0);
         // A window whose control must take the keys hands the focus on to it.
         CHECK((GetFocus() == first || IsChild(first, GetFocus())));
-        run_frame_command(frame, CMD_CLOSE); // it is the active child
-        pump_messages();
+        run_command(CMD_CLOSE); // it is the active child
         CHECK(*kind.handle == nullptr);
         CHECK(kind.rect->width == 0);
     }
-    run_frame_command(frame, CMD_COLOR); // color_rect is 0, 0, 0, 0: the default place
+    run_command(CMD_COLOR); // color_rect is 0, 0, 0, 0: the default place
     // Not a window made 0 by 0 and enlarged to the least a frame can be.
     RECT r;
     GetWindowRect(color_window, &r);
     CHECK(r.right - r.left > GetSystemMetrics(SM_CXMINTRACK));
+    // The Window popup lists the open children from the first child identifier.
+    HMENU window_menu = GetSubMenu(bar, 3);
+    CHECK(GetMenuItemID(window_menu, GetMenuItemCount(window_menu) - 1) == (UINT)FIRST_CHILD_ID);
     stop_program();
 }
 
@@ -111,13 +86,15 @@ TEST_CASE("saved tool windows re-open at start in their fixed order, then the Ab
         for (const tool_window_kind &kind : tool_window_kinds)
             *kind.rect = window_rect{30, 20, 250, 180};
         settings.glom_rect.height = c.glom_height;
-        write_settings_file(settings);
-        HWND frame = start_program();
+        char line[SETTINGS_LINE_SIZE];
+        write_whole_file("tav.dat",
+                         std::string(line, format_settings_line(&settings, line, sizeof line)));
+        start_program();
         CHECK(tool_windows_created() == c.expected);
         CHECK(created_classes.back() == "TAV_ABOUT");
         // The command uses a saved rectangle even when its height is 0.
-        run_frame_command(frame, CMD_GLOM);
-        CHECK(placement(glom_window).compare(0, 6, "30 20 ") == 0);
+        run_command(CMD_GLOM);
+        CHECK(place_of(glom_window).compare(0, 6, "30,20 ") == 0);
         stop_program();
     }
 }

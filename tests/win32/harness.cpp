@@ -1,10 +1,10 @@
 #define DOCTEST_CONFIG_IMPLEMENT
 #include "harness.h"
 
+#include "app/frame.h"
 #include "app/startup.h"
 #include "app/window_classes.h"
 #include "app/window_handles.h"
-#include "settings/settings.h"
 
 #include <stdio.h>
 #include <fstream>
@@ -74,6 +74,13 @@ static LRESULT CALLBACK watch_message_boxes(int code, WPARAM wparam, LPARAM lpar
     return CallNextHookEx(message_box_hook, code, wparam, lparam);
 }
 
+std::string shown_message_list() {
+    std::string all;
+    for (const shown_message &m : shown_messages)
+        all += (all.empty() ? "" : " | ") + m.caption + ": " + m.text;
+    return all;
+}
+
 std::string enter_fresh_directory() {
     static int count;
     char base[MAX_PATH];
@@ -107,6 +114,15 @@ void stop_program() {
     pump_messages();
     frame_window = 0;
     mdi_client = 0;
+}
+
+HWND open_in_fresh_folder(int command) {
+    enter_fresh_directory();
+    run_frame_command(start_program(), command);
+    pump_messages();
+    HWND opened = (HWND)SendMessageA(mdi_client, WM_MDIGETACTIVE, 0, 0);
+    REQUIRE(opened != nullptr);
+    return opened;
 }
 
 std::string read_whole_file(const std::string &path) {
@@ -162,19 +178,6 @@ std::string clipboard_text() {
     }
     CloseClipboard();
     return text;
-}
-
-void write_settings_file(const Settings &s) {
-    char line[SETTINGS_LINE_SIZE];
-    size_t n = format_settings_line(&s, line, sizeof line);
-    write_whole_file("tav.dat", std::string(line, n));
-}
-
-std::vector<std::string> mdi_child_classes() {
-    std::vector<std::string> classes;
-    for (HWND w = GetWindow(mdi_client, GW_CHILD); w; w = GetWindow(w, GW_HWNDNEXT))
-        classes.push_back(class_of(w));
-    return classes;
 }
 
 int main(int argc, char **argv) {

@@ -18,6 +18,8 @@ struct shown_message {
     std::string caption;
 };
 extern std::vector<shown_message> shown_messages;
+// The boxes shown, as "caption: text | caption: text".
+std::string shown_message_list();
 
 // The class of every window created since the program was last started, in
 // the order of creation.
@@ -34,6 +36,9 @@ enum { HIDE_ABOUT = 0, KEEP_ABOUT = 1 };
 HWND start_program(int show = SW_SHOWNORMAL, int about = HIDE_ABOUT);
 // Destroys the frame and the About window, as the end of the program does.
 void stop_program();
+// Starts the program in a fresh folder and runs a command that opens a tool
+// window; returns that window, the active MDI child after the command.
+HWND open_in_fresh_folder(int command);
 
 std::string read_whole_file(const std::string &path);
 void write_whole_file(const std::string &path, const std::string &bytes);
@@ -52,10 +57,3 @@ void send_key(WORD key, wchar_t unicode = 0);
 void put_clipboard_text(const std::string &text);
 // The clipboard's CF_TEXT, or "<none>" when it holds none.
 std::string clipboard_text();
-
-// Writes tav.dat in the current directory as the program writes it.
-struct Settings;
-void write_settings_file(const Settings &s);
-
-// The classes of all MDI children, top of the Z order first.
-std::vector<std::string> mdi_child_classes();
