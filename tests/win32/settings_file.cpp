@@ -48,8 +48,20 @@ TEST_CASE("start-up takes what tav.dat holds, the defaults only without it; exit
     }
 }
 
+// Places a tool window dx, dy from the origin the settings measure from: in
+// the test prefix a sizing frame is 4 pixels, a caption and a menu bar 19,
+// the client's edge 2.
+static void place_from_origin(HWND window, int dx, int dy) {
+    RECT frame;
+    GetWindowRect(frame_window, &frame);
+    POINT p = {frame.left + 4 + 2 + dx, frame.top + 19 + 19 + 4 + 2 + dy};
+    ScreenToClient(mdi_client, &p);
+    SetWindowPos(window, 0, p.x, p.y, 260, 170, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 TEST_CASE("what is saved comes back at the next start, negative places and blanks included, but "
-          "not a minimised frame") {
+          "not a minimised frame; tool windows are recorded from the frame's client origin, "
+          "offsets of 3 or less as 0") {
     std::string folder = enter_fresh_directory();
     start_program();
     settings.words_per_minute = 777;
@@ -71,31 +83,8 @@ TEST_CASE("what is saved comes back at the next start, negative places and blank
     CHECK(r.left == -30);
     CHECK(r.top == -20);
 
-    ShowWindow(frame_window, SW_MINIMIZE);
-    REQUIRE(save_settings() == 1);
-    CHECK(settings.frame_rect.height < 32);
-    stop_program();
-    GetWindowRect(start_program(), &r);
-    CHECK(r.bottom - r.top >= 32);
-    stop_program();
-}
-
-// Places a tool window dx, dy from the origin the settings measure from: in
-// the test prefix a sizing frame is 4 pixels, a caption and a menu bar 19,
-// the client's edge 2.
-static void place_from_origin(HWND window, int dx, int dy) {
-    RECT frame;
-    GetWindowRect(frame_window, &frame);
-    POINT p = {frame.left + 4 + 2 + dx, frame.top + 19 + 19 + 4 + 2 + dy};
-    ScreenToClient(mdi_client, &p);
-    SetWindowPos(window, 0, p.x, p.y, 260, 170, SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
-TEST_CASE("tool windows are recorded from the frame's client origin, offsets of 3 or less as 0") {
     const struct { int dx, dy, x, y; } cases[] = {{3, 3, 0, 0}, {4, 4, 4, 4}, {-5, 40, 0, 40}};
-    enter_fresh_directory();
-    HWND frame = start_program();
-    run_frame_command(frame, CMD_READER);
+    run_frame_command(frame_window, CMD_READER);
     for (const auto &c : cases) {
         CAPTURE(c.dx);
         place_from_origin(reader_window, c.dx, c.dy);
@@ -104,6 +93,13 @@ TEST_CASE("tool windows are recorded from the frame's client origin, offsets of 
         CHECK(settings.reader_rect.y == c.y);
         CHECK(settings.reader_rect.width == 260);
     }
+
+    ShowWindow(frame_window, SW_MINIMIZE);
+    REQUIRE(save_settings() == 1);
+    CHECK(settings.frame_rect.height < 32);
+    stop_program();
+    GetWindowRect(start_program(), &r);
+    CHECK(r.bottom - r.top >= 32);
     stop_program();
 }
 
@@ -116,14 +112,6 @@ static void fill_disk() {
         while (WriteFile(file, block, size, &written, NULL) && written == size)
             ;
     CloseHandle(file);
-}
-
-// The message boxes shown since start, as "caption: text".
-static std::string messages() {
-    std::string all;
-    for (const shown_message &m : shown_messages)
-        all += (all.empty() ? "" : " | ") + m.caption + ": " + m.text;
-    return all;
 }
 
 TEST_CASE("start-up goes on past a tav.dat of noise, of 10 MB or that is a folder; a save that "
@@ -176,7 +164,7 @@ TEST_CASE("start-up goes on past a tav.dat of noise, of 10 MB or that is a folde
         CHECK(std::string(settings.face_name) == c.face_name);
         settings.words_per_minute = 640;
         CHECK(save_settings() == c.message.empty());
-        CHECK(messages() == c.message);
+        CHECK(shown_message_list() == c.message);
         stop_program();
         CHECK(file_exists("tav.dat.new") == (c.folder == "tav.dat.new"));
         // A good save reads back as saved; a failed one left the old file.
