@@ -6,14 +6,6 @@
 #include "settings/preferences_form.h"
 #include "settings/settings.h"
 
-// Opens the window in the program started from a fresh folder, with the
-// defaults or what the test has set since.
-static HWND open_preferences() {
-    run_command(CMD_PREFERENCES);
-    REQUIRE(preferences_window != nullptr);
-    return preferences_window;
-}
-
 static HWND control(int id) {
     return GetDlgItem(preferences_window, id);
 }
@@ -64,7 +56,7 @@ TEST_CASE("the boxes show the switches, the edit the delay if reacting; a click 
         settings.react_to_punctuation = c.react;
         settings.extra_delay = c.delay;
         settings.html_as_text = c.html;
-        open_preferences();
+        run_command(CMD_PREFERENCES);
         // Notices other than a click change nothing.
         for (const auto &p : plain_switches)
             SendMessageA(preferences_window, WM_COMMAND, MAKEWPARAM(p.id, BN_DOUBLECLICKED), 0);
@@ -87,10 +79,10 @@ static std::string click_react() {
            std::to_string(settings.extra_delay) + " " + std::to_string(pause_ticks);
 }
 
-TEST_CASE("React to punctuation: off clears the delay, on reads it back from the edit text") {
-    enter_fresh_directory();
-    start_program();
-    HWND edit = GetDlgItem(open_preferences(), PREF_DELAY_EDIT);
+TEST_CASE("React to punctuation: off clears the delay, on reads it back from the edit text; the "
+          "controls stand in rows; the one that had the keys has them again when the window is "
+          "re-activated") {
+    HWND edit = GetDlgItem(open_in_fresh_folder(CMD_PREFERENCES), PREF_DELAY_EDIT);
     const struct {
         std::string text;
         int32_t delay;
@@ -112,23 +104,17 @@ TEST_CASE("React to punctuation: off clears the delay, on reads it back from the
     SetWindowTextA(edit, "");
     SendMessageA(edit, WM_PASTE, 0, 0);
     CHECK(window_text(edit) == "888888888");
-    stop_program();
-}
 
-TEST_CASE("the controls stand in rows; the one that had the keys has them again when the window "
-          "is re-activated") {
     // Units of a twentieth of the width and a twenty-fifth of the height,
     // each taken before it is multiplied.
-    enter_fresh_directory();
-    start_program();
-    size_client(open_preferences(), 419, 262);
-    CHECK(place_of(control(PREF_DELAY_EDIT)) == "180,170 200x30");
+    size_client(preferences_window, 419, 262);
+    CHECK(place_of(edit) == "180,170 200x30");
     CHECK(place_of(control(PREF_HTML_AS_TEXT)) == "20,210 300x30");
-    SetFocus(control(PREF_DELAY_EDIT));
+    SetFocus(edit);
     run_command(CMD_SPEED);
     CHECK(GetFocus() == speed_window);
     SendMessageA(mdi_client, WM_MDIACTIVATE, (WPARAM)preferences_window, 0);
     pump_messages();
-    CHECK(GetFocus() == control(PREF_DELAY_EDIT));
+    CHECK(GetFocus() == edit);
     stop_program();
 }
