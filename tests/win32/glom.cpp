@@ -138,19 +138,6 @@ static std::string list_entries() {
     return entries;
 }
 
-// Makes the source windows, chooses the name (the keyboard test picks one in
-// the list) and presses "Glom", from a caption, positions and a clipboard
-// text that a capture changes.
-static void capture_from(void (*make)(), const std::string &name) {
-    make();
-    lstrcpyA(glom_name, name.c_str());
-    SetWindowTextA(frame_window, "Tavrin - before");
-    document.read_pos = document.anchor_pos = 4;
-    put_clipboard_text("Text before.");
-    shown_messages.clear();
-    press(GLOM_BUTTON_ID);
-}
-
 TEST_CASE("the list names the programs that qualify; Refresh builds it again and empties the "
           "clipboard; a capture replaces the Document and its positions, names the source and lets "
           "a running Reader go on; a failed one changes nothing, and says so in time") {
@@ -162,10 +149,7 @@ TEST_CASE("the list names the programs that qualify; Refresh builds it again and
     make_source("Balance", menu_with("Cre&dit", {"&Copy", "Select &All"}));
     make_source("-Dash - first", edit_menu());
     make_source("", edit_menu());
-    enter_fresh_directory();
-    start_program();
-    run_command(CMD_GLOM);
-    REQUIRE(glom_window != nullptr);
+    open_in_fresh_folder(CMD_GLOM);
     CHECK(list_entries() ==
           "|Balance|Notes |Microsoft Word|Microsoft Internet Explorer|Microsoft Word|");
     DestroyWindow(notes);
@@ -225,8 +209,17 @@ TEST_CASE("the list names the programs that qualify; Refresh builds it again and
         CAPTURE(c.label);
         bool failed = !c.messages.empty();
         load_text("Text before.");
+        // Makes the source windows, chooses the name (the keyboard test picks
+        // one in the list) and presses "Glom", from a caption, positions and a
+        // clipboard text that a capture changes.
+        c.make();
+        lstrcpyA(glom_name, c.name.c_str());
+        SetWindowTextA(frame_window, "Tavrin - before");
+        document.read_pos = document.anchor_pos = 4;
+        put_clipboard_text("Text before.");
+        shown_messages.clear();
         DWORD start = GetTickCount();
-        capture_from(c.make, c.name);
+        press(GLOM_BUTTON_ID);
         DWORD waited = GetTickCount() - start;
         CHECK((waited >= GLOM_ANSWER_TIMEOUT_MS - 100) == (c.make == make_hung_source));
         CHECK(waited < GLOM_ANSWER_TIMEOUT_MS + 2000);
