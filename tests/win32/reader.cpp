@@ -18,12 +18,8 @@ TEST_CASE(
     "the Reader shows a word a tick, pausing on marks and cutting a word wider than it on "
     "both sides, until Stop, a click or closing; a click re-centres the Navigator and marks") {
     // At one word a minute no real tick disturbs the test's own.
-    enter_fresh_directory();
-    start_program();
+    HWND reader = start_with(reader_window, {CMD_READER});
     settings.words_per_minute = 1;
-    run_command(CMD_READER);
-    HWND reader = reader_window;
-    REQUIRE(reader != nullptr);
     size_client(reader, 300, 200);
     // Whether the text colour shows in column x of the middle band.
     auto ink = [reader](int x) {

@@ -1,5 +1,6 @@
 // Helpers for the tests of the Reader and the Navigator: the frame's
-// commands, a text given as the fillers give it, client sizes and clicks.
+// commands, a fresh start with windows open, a text given as the fillers give it, client sizes and
+// clicks.
 #pragma once
 #include "harness.h"
 
@@ -13,6 +14,17 @@
 inline void run_command(int command) {
     SendMessageA(frame_window, WM_COMMAND, command, 0);
     pump_messages();
+}
+
+// A fresh start in a new folder with the commands' windows opened in turn;
+// window, one of theirs, must be open.
+inline HWND start_with(HWND &window, std::initializer_list<int> commands) {
+    enter_fresh_directory();
+    start_program();
+    for (int command : commands)
+        run_command(command);
+    REQUIRE(window != nullptr);
+    return window;
 }
 
 inline void load_text(const std::string &text) {

@@ -57,12 +57,8 @@ static int notices_posted() {
 
 TEST_CASE("the Speed window shows the rate in the reader's colours; scroll codes and keys set "
           "the rate and the thumb and tell an open Reader, which takes a new rate at once") {
-    enter_fresh_directory();
-    start_program();
-    settings.words_per_minute = 490;
-    run_command(CMD_SPEED);
-    HWND speed = speed_window;
-    REQUIRE(speed != nullptr);
+    // The default rate, 490.
+    HWND speed = start_with(speed_window, {CMD_SPEED});
     CHECK(GetScrollPos(rate_bar(), SB_CTL) == 490);
     SendMessageA(speed, WM_PAINT, 0, 0);
     CHECK(shows_number(490));
