@@ -4,27 +4,15 @@
 
 #include "reading/navigator.h"
 
-static HWND open_navigator() {
-    enter_fresh_directory();
-    start_program();
-    run_command(CMD_NAVIGATOR);
-    REQUIRE(navigator_window != nullptr);
-    size_client(navigator_window, 400, 300);
-    return navigator_window;
-}
-
 TEST_CASE("a click marks the word under it and moves read_pos there, right of a line's end "
           "none; a resize to 32 pixels or less in either direction keeps the metrics") {
-    HWND navigator = open_navigator();
+    HWND navigator = start_with(navigator_window, {CMD_NAVIGATOR});
+    size_client(navigator, 400, 300);
     load_text("short Extraordinarily long words\r\nsecond line here");
     // x 100 falls inside the long word, whatever the font's widths.
     click(navigator, 100, line_height / 2);
     CHECK(document.read_pos == 6);
     CHECK(std::string(highlight_word) == "Extraordinarily");
-    // Marked in inverted colours: text colour behind the word.
-    HDC dc = GetDC(navigator);
-    CHECK(GetPixel(dc, highlight_x + 1, highlight_y + 1) == RGB(0, 0, 0));
-    ReleaseDC(navigator, dc);
     click(navigator, 396, line_height / 2);
     CHECK(document.read_pos == 6);
     CHECK(highlight_shown == 0);
@@ -66,20 +54,19 @@ static void drag_thumb(HWND window, double fraction) {
 
 TEST_CASE("the scroll bar follows each new text; scroll codes, keys and the thumb move the page "
           "and the thumb within a long one and leave read_pos") {
-    HWND navigator = open_navigator();
+    HWND navigator = start_with(navigator_window, {CMD_NAVIGATOR});
+    size_client(navigator, 400, 300);
     const std::string here = enter_fresh_directory() + "\\";
     // Over 11 MB: a range far beyond the 16 bits a scroll message carries.
     const std::string long_text = numbered_words(1000000), short_text = numbered_words(300);
     const std::string pasted = numbered_words(900), welcome = welcome_text;
     write_whole_file("long.txt", long_text);
     write_whole_file("short.txt", short_text);
-    write_sparse_file("huge.txt", (4ull << 30) + 5);
     const struct {
         std::string label, file, paste; // no file: the text is pasted
         size_t length;
     } texts[] = {
         {"a short file", "short.txt", "", short_text.size()},
-        {"a file refused for its size", "huge.txt", "", welcome.size()},
         {"a paste", "", pasted, pasted.size()},
         {"an empty paste", "", "", 0},
         {"a missing file", "missing.txt", "", welcome.size()},
