@@ -149,7 +149,7 @@ TEST_CASE("the list names the programs that qualify; Refresh builds it again and
     make_source("Balance", menu_with("Cre&dit", {"&Copy", "Select &All"}));
     make_source("-Dash - first", edit_menu());
     make_source("", edit_menu());
-    open_in_fresh_folder(CMD_GLOM);
+    start_with(glom_window, {CMD_GLOM});
     CHECK(list_entries() ==
           "|Balance|Notes |Microsoft Word|Microsoft Internet Explorer|Microsoft Word|");
     DestroyWindow(notes);

@@ -1,7 +1,6 @@
 #define DOCTEST_CONFIG_IMPLEMENT
 #include "harness.h"
 
-#include "app/frame.h"
 #include "app/startup.h"
 #include "app/window_classes.h"
 #include "app/window_handles.h"
@@ -114,15 +113,6 @@ void stop_program() {
     pump_messages();
     frame_window = 0;
     mdi_client = 0;
-}
-
-HWND open_in_fresh_folder(int command) {
-    enter_fresh_directory();
-    run_frame_command(start_program(), command);
-    pump_messages();
-    HWND opened = (HWND)SendMessageA(mdi_client, WM_MDIGETACTIVE, 0, 0);
-    REQUIRE(opened != nullptr);
-    return opened;
 }
 
 std::string read_whole_file(const std::string &path) {

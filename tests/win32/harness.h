@@ -36,9 +36,6 @@ enum { HIDE_ABOUT = 0, KEEP_ABOUT = 1 };
 HWND start_program(int show = SW_SHOWNORMAL, int about = HIDE_ABOUT);
 // Destroys the frame and the About window, as the end of the program does.
 void stop_program();
-// Starts the program in a fresh folder and runs a command that opens a tool
-// window; returns that window, the active MDI child after the command.
-HWND open_in_fresh_folder(int command);
 
 std::string read_whole_file(const std::string &path);
 void write_whole_file(const std::string &path, const std::string &bytes);

@@ -82,7 +82,7 @@ static std::string click_react() {
 TEST_CASE("React to punctuation: off clears the delay, on reads it back from the edit text; the "
           "controls stand in rows; the one that had the keys has them again when the window is "
           "re-activated") {
-    HWND edit = GetDlgItem(open_in_fresh_folder(CMD_PREFERENCES), PREF_DELAY_EDIT);
+    HWND edit = GetDlgItem(start_with(preferences_window, {CMD_PREFERENCES}), PREF_DELAY_EDIT);
     const struct {
         std::string text;
         int32_t delay;
