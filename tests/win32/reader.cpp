@@ -55,6 +55,16 @@ TEST_CASE(
     // A key that moves nothing starts it again.
     SendMessageA(reader, WM_KEYDOWN, VK_SPACE, 0);
     CHECK(reader_holds_fine_timer() == 1);
+    // End and Home move reading and the page together; such a key again stops it.
+    SendMessageA(reader, WM_KEYDOWN, VK_END, 0);
+    CHECK(document.read_pos == 39u);
+    CHECK(document.anchor_pos == 39u);
+    SendMessageA(reader, WM_KEYDOWN, VK_HOME, 0);
+    CHECK(document.read_pos + document.anchor_pos == 0u);
+    CHECK(reader_holds_fine_timer() == 1);
+    SendMessageA(reader, WM_KEYDOWN, 'A', 0);
+    CHECK(reader_holds_fine_timer() == 0);
+    SendMessageA(reader, WM_KEYDOWN, VK_SPACE, 0);
 
     run_command(CMD_NAVIGATOR);
     const std::string text = numbered_words(400);
