@@ -2,8 +2,8 @@
 // every start; a key or a click hides it.
 #include <windows.h>
 #include "app/about.h"
-#include "app/window_classes.h"
-#include "app/window_handles.h"
+#include "ui/window_classes.h"
+#include "ui/window_handles.h"
 
 enum { ABOUT_WIDTH = 400, ABOUT_HEIGHT = 300 };
 

@@ -1,22 +1,18 @@
 // The frame window: the menu, the MDI client and the command table.
 #include <windows.h>
 #include "app/frame.h"
-#include "app/tool_windows.h"
-#include "app/version.h"
-#include "app/window_classes.h"
-#include "app/window_handles.h"
+#include "ui/tool_windows.h"
+#include "ui/version.h"
+#include "ui/window_classes.h"
+#include "ui/window_handles.h"
 #include "document/document_block.h"
-#include "document/file_kind.h"
+#include "document/file_loaders.h"
 #include "document/open_file.h"
 #include "reading/reader_state.h"
 #include "resources/resource.h"
 #include "settings/settings.h"
 #include "settings/settings_file.h"
-#include "app/message_box.h"
-
-HINSTANCE app_instance;
-HWND frame_window, mdi_client, navigator_window, reader_window, speed_window, fonts_window,
-    color_window, preferences_window, glom_window, about_window;
+#include "ui/message_box.h"
 
 static LRESULT on_create(HWND frame) {
     CLIENTCREATESTRUCT client = {};
@@ -42,7 +38,7 @@ static LRESULT on_size(LPARAM lparam) {
 
 static LRESULT on_destroy() {
     if (settings.save_on_exit)
-        save_settings();
+        save_settings_with_placements();
     PostQuitMessage(0);
     return 0;
 }
@@ -80,11 +76,7 @@ static void open_file() {
     reset_document();
     if (!open_file_dialog(NULL))
         return;
-    switch (document_kind) {
-    case FILE_PLAIN_TEXT: load_text_file(file_path, file_size); break;
-    case FILE_HTML: load_html_file(file_path, file_size); break;
-    case FILE_WORD: load_word_file(file_path, file_size); break;
-    }
+    load_file_of_kind(document_kind, file_path, file_size);
     char caption[sizeof file_title + 32];
     wsprintfA(caption, "Tavrin - File [ %s ]", file_title);
     SetWindowTextA(frame_window, caption);

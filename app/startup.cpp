@@ -1,6 +1,13 @@
 #include "app/startup.h"
-#include "app/window_classes.h"
-#include "app/window_handles.h"
+#include "app/about.h"
+#include "app/frame.h"
+#include "controls/color.h"
+#include "controls/fonts.h"
+#include "controls/preferences.h"
+#include "controls/speed.h"
+#include "glom/glom.h"
+#include "ui/dispatch.h"
+#include "ui/window_handles.h"
 #include "document/document.h"
 #include "document/document_block.h"
 #include "document/open_file.h"
@@ -12,6 +19,21 @@
 #include "settings/settings_file.h"
 
 #include <string.h>
+
+// Every window class the program has, in the order they are registered; each
+// window's own file says how its class is made.
+static int (*const class_registrations[])() = {
+    register_frame_class, register_navigator_class, register_reader_class,
+    register_fonts_class, register_speed_class,     register_preferences_class,
+    register_color_class, register_glom_class,      register_about_class,
+};
+
+int register_window_classes() {
+    for (int (*registration)() : class_registrations)
+        if (!registration())
+            return 0;
+    return 1;
+}
 
 void init_shared_state(HINSTANCE instance) {
     lstrcpyA(settings_file_name, "tav.dat");
@@ -58,13 +80,6 @@ HWND create_frame_window(int show) {
     ShowWindow(frame, show);
     UpdateWindow(frame);
     return frame;
-}
-
-void dispatch_message(MSG *msg) {
-    if (mdi_client && TranslateMDISysAccel(mdi_client, msg))
-        return;
-    TranslateMessage(msg);
-    DispatchMessageA(msg);
 }
 
 int run_message_loop() {

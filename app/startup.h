@@ -10,10 +10,10 @@ void init_shared_state(HINSTANCE instance);
 // Creates, shows and paints the frame window at its saved or default place.
 HWND create_frame_window(int show);
 
-// One step of the message loop: MDI keys, then translation and dispatch.
-void dispatch_message(MSG *msg);
-
 // Runs the message loop until WM_QUIT; returns its code.
 int run_message_loop();
+
+// Registers the nine window classes in their fixed order; 0 when any fails.
+int register_window_classes();
 
 int tavrin_main(HINSTANCE instance, int show);

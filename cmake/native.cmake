@@ -45,3 +45,10 @@ if(CMAKE_CXX_COMPILER_ID STREQUAL "Clang")
         target_link_libraries(${name} PRIVATE tavrin_pure)
     endforeach()
 endif()
+
+# The floors, measured from the program's own includes.
+find_package(Python3 COMPONENTS Interpreter)
+if(Python3_FOUND)
+    add_test(NAME floors COMMAND Python3::Interpreter
+             ${CMAKE_SOURCE_DIR}/tests/layout/check_floors.py ${CMAKE_SOURCE_DIR})
+endif()

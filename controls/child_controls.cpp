@@ -1,5 +1,5 @@
 #include "controls/child_controls.h"
-#include "app/window_handles.h"
+#include "ui/window_handles.h"
 
 HWND create_child_control(HWND window, const char *class_name, const char *title, DWORD style,
                           control_place place, int id) {

@@ -6,9 +6,9 @@
 #include "controls/color.h"
 #include "controls/color_layout.h"
 #include "controls/child_controls.h"
-#include "app/tool_windows.h"
-#include "app/window_classes.h"
-#include "app/window_handles.h"
+#include "ui/tool_windows.h"
+#include "ui/window_classes.h"
+#include "ui/window_handles.h"
 #include "reading/drawing.h"
 #include "settings/settings.h"
 

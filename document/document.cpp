@@ -1,13 +1,17 @@
 #include <windows.h>
 #include "document/document.h"
 #include "document/document_block.h"
-#include "app/window_handles.h"
-#include "reading/navigator.h"
+#include "ui/window_handles.h"
 
 #include <string.h>
-#include "app/message_box.h"
+#include "ui/message_box.h"
 
 enum { WELCOME_BLOCK_SIZE = 255 };
+
+static void announce_new_text() {
+    if (navigator_window)
+        SendMessageA(navigator_window, WM_DOCUMENT_REPLACED, 0, 0);
+}
 
 int reset_document() {
     HGLOBAL block = GlobalAlloc(GMEM_ZEROINIT, WELCOME_BLOCK_SIZE);
@@ -25,7 +29,7 @@ int reset_document() {
     document.anchor_pos = 0;
     if (previous)
         GlobalFree(previous);
-    navigator_take_new_text();
+    announce_new_text();
     return 1;
 }
 
@@ -64,7 +68,7 @@ void commit_text_block(uint32_t length) {
     document.text_length = length;
     document.read_pos = 0;
     document.anchor_pos = 0;
-    navigator_take_new_text();
+    announce_new_text();
 }
 
 // The first of the text formats the clipboard offers, read as single bytes.

@@ -3,6 +3,11 @@
 #pragma once
 #include <stdint.h>
 
+// Sent to an open Navigator whenever a new text has replaced the Document
+// (WM_APP + 0x20): the Navigator takes the new length's scroll range and
+// redraws from the top. The Document knows no window but through this.
+enum { WM_DOCUMENT_REPLACED = 0x8000 + 0x20 };
+
 // Puts the welcome text into a new block and frees the previous one.
 // Returns 1, or 0 after reporting that no memory could be had.
 int reset_document();
@@ -22,6 +27,6 @@ int take_clipboard_text();
 unsigned char *resize_text_block(uint32_t length);
 
 // Finishes a replacement begun by resize_text_block: unlocks the block, makes
-// the new text the Document's with both positions at 0, and asks an open
-// Navigator to redraw.
+// the new text the Document's with both positions at 0, and tells an open
+// Navigator.
 void commit_text_block(uint32_t length);

@@ -2,13 +2,13 @@
 #include <commdlg.h>
 #include <dlgs.h>
 #include "document/open_file.h"
-#include "document/file_kind.h"
-#include "app/window_handles.h"
+#include "formats/file_kind.h"
+#include "ui/window_handles.h"
 #include "resources/resource.h"
 #include "settings/settings.h"
 
 #include <string.h>
-#include "app/message_box.h"
+#include "ui/message_box.h"
 
 char file_path[MAX_PATH];
 char file_title[256];

@@ -5,7 +5,7 @@
 
 extern char file_path[MAX_PATH]; // the whole chosen path, which the loaders open
 extern char file_title[256];     // the chosen path as the caption shows it, cut to fit
-extern int document_kind;        // 0 plain text, 1 HTML, 2 Word document
+extern int document_kind;        // the kind the file is read as (formats/file_kind.h)
 // The chosen file's size, which the loaders size the text from. It becomes
 // the Document's length only when a loader has replaced the text.
 extern uint64_t file_size;
@@ -18,9 +18,3 @@ UINT_PTR CALLBACK open_dialog_hook(HWND dialog, UINT message, WPARAM wparam, LPA
 
 // Tells the user why the dialog failed; code 0, a cancel, shows nothing.
 void report_dialog_error(DWORD code, HWND owner);
-
-// Each replaces the Document with the file at path, of the size the dialog
-// found, or reports why it could not and leaves the Document as it was.
-void load_text_file(const char *path, uint64_t size);
-void load_html_file(const char *path, uint64_t size);
-void load_word_file(const char *path, uint64_t size);

@@ -3,15 +3,14 @@
 #include <windows.h>
 #include "glom/glom.h"
 #include "glom/glom_capture.h"
-#include "app/message_box.h"
-#include "app/tool_windows.h"
-#include "app/window_classes.h"
-#include "app/window_handles.h"
+#include "glom/glom_sources.h"
+#include "ui/message_box.h"
+#include "ui/tool_windows.h"
+#include "ui/window_classes.h"
+#include "ui/window_handles.h"
 #include "settings/settings.h"
 
 #include <string.h>
-
-char glom_name[GLOM_NAME_SIZE];
 
 // The list keeps the sort style but entries are inserted at the end, so they
 // stand in the order in which the system lists the windows.
@@ -20,44 +19,6 @@ static const DWORD glom_button_style = WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_D
 static const DWORD refresh_button_style = WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON;
 
 static const int control_ids[GLOM_CONTROL_COUNT] = {GLOM_LIST_ID, GLOM_BUTTON_ID, GLOM_REFRESH_ID};
-
-static int menu_item_count(void *menu) {
-    return GetMenuItemCount((HMENU)menu);
-}
-
-static int menu_item_text(void *menu, int position, char *text, int read_count) {
-    return GetMenuStringA((HMENU)menu, position, text, read_count, MF_BYPOSITION);
-}
-
-static void *menu_submenu(void *menu, int position) {
-    return GetSubMenu((HMENU)menu, position);
-}
-
-static unsigned menu_item_id(void *menu, int position) {
-    return GetMenuItemID((HMENU)menu, position);
-}
-
-static const menu_reader window_menus = {menu_item_count, menu_item_text, menu_submenu,
-                                         menu_item_id};
-
-void find_window_select_copy(HWND window, select_copy_items *found) {
-    find_select_copy(&window_menus, window ? GetMenu(window) : 0, found);
-}
-
-int offers_select_copy(HWND window) {
-    if (!window)
-        return 0;
-    select_copy_items found;
-    find_window_select_copy(window, &found);
-    return found.select_pos >= 0 && found.copy_pos >= 0;
-}
-
-void empty_clipboard(HWND owner) {
-    if (OpenClipboard(owner)) {
-        EmptyClipboard();
-        CloseClipboard();
-    }
-}
 
 static BOOL CALLBACK add_glom_source(HWND window, LPARAM list) {
     char title[GLOM_TITLE_SIZE] = "";

@@ -1,8 +1,8 @@
 #include <windows.h>
 #include "glom/glom_capture.h"
-#include "glom/glom.h"
-#include "app/message_box.h"
-#include "app/window_handles.h"
+#include "glom/glom_sources.h"
+#include "ui/message_box.h"
+#include "ui/window_handles.h"
 #include "document/document_block.h"
 
 #include <string.h>

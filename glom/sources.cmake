@@ -6,4 +6,5 @@ list(APPEND TAVRIN_PURE_SOURCES
 list(APPEND TAVRIN_WIN32_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/glom.cpp
     ${CMAKE_CURRENT_LIST_DIR}/glom_capture.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/glom_sources.cpp
 )

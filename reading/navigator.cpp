@@ -3,10 +3,11 @@
 #include <windows.h>
 #include <string.h>
 #include "reading/navigator.h"
-#include "app/tool_windows.h"
-#include "app/window_classes.h"
-#include "app/window_handles.h"
+#include "ui/tool_windows.h"
+#include "ui/window_classes.h"
+#include "ui/window_handles.h"
 #include "document/document.h"
+#include "document/document_block.h"
 #include "reading/byte_sets.h"
 #include "reading/drawing.h"
 #include "reading/line_layout.h"
@@ -354,6 +355,12 @@ static LRESULT on_destroy() {
     return 0;
 }
 
+static LRESULT on_document_replaced(HWND window) {
+    set_scroll_range(window, 0);
+    ask_navigator_to_redraw();
+    return 0;
+}
+
 static LRESULT CALLBACK navigator_window_proc(HWND window, UINT message, WPARAM wparam,
                                               LPARAM lparam) {
     switch (message) {
@@ -365,6 +372,7 @@ static LRESULT CALLBACK navigator_window_proc(HWND window, UINT message, WPARAM 
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK: return on_click(lparam);
     case WM_COMMAND: return 0;
+    case WM_DOCUMENT_REPLACED: return on_document_replaced(window);
     case WM_DESTROY: return on_destroy();
     }
     return DefMDIChildProcA(window, message, wparam, lparam);
@@ -379,9 +387,3 @@ void ask_navigator_to_redraw() {
         PostMessageA(navigator_window, WM_PAINT, 0, 0);
 }
 
-void navigator_take_new_text() {
-    if (!navigator_window)
-        return;
-    set_scroll_range(navigator_window, 0);
-    ask_navigator_to_redraw();
-}

@@ -29,7 +29,3 @@ void reset_navigator_state();
 // Posts WM_PAINT to the Navigator when it is open: the text or the reading
 // position changed.
 void ask_navigator_to_redraw();
-
-// A new text is in the Document: an open Navigator takes its scroll range,
-// with the thumb at the top, and redraws from its first byte.
-void navigator_take_new_text();

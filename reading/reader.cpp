@@ -4,9 +4,9 @@
 #include <mmsystem.h>
 #include <string.h>
 #include "reading/reader.h"
-#include "app/tool_windows.h"
-#include "app/window_classes.h"
-#include "app/window_handles.h"
+#include "ui/tool_windows.h"
+#include "ui/window_classes.h"
+#include "ui/window_handles.h"
 #include "document/document.h"
 #include "reading/drawing.h"
 #include "reading/navigator.h"

@@ -1,9 +1,7 @@
 #include "settings/settings_file.h"
 #include "settings/settings.h"
-#include "app/tool_windows.h"
 
 #include <string.h>
-#include "app/message_box.h"
 
 char settings_file_name[16];
 char start_directory[260];
@@ -25,8 +23,8 @@ int load_settings() {
     return 1;
 }
 
-static int report_save_failure(const char *text) {
-    show_message_box(NULL, text, "Save Preferences Error");
+static int save_failed(const char **failure, const char *text) {
+    *failure = text;
     return 0;
 }
 
@@ -39,12 +37,7 @@ static int replace_settings_file(const char *temporary, const char *path) {
     return MoveFileA(temporary, path);
 }
 
-int save_settings() {
-    // The placements go with the settings, or none at all.
-    if (settings.save_positions)
-        record_window_rects();
-    else
-        clear_window_rects();
+int save_settings(const char **failure) {
     char line[SETTINGS_LINE_SIZE];
     DWORD length = (DWORD)format_settings_line(&settings, line, sizeof line);
 
@@ -60,13 +53,13 @@ int save_settings() {
     HANDLE file =
         CreateFileA(temporary, GENERIC_WRITE, 0, NULL, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, NULL);
     if (file == INVALID_HANDLE_VALUE)
-        return report_save_failure("File open failed.");
+        return save_failed(failure, "File open failed.");
     DWORD written = 0;
     BOOL wrote = WriteFile(file, line, length, &written, NULL) && written == length;
     wrote = CloseHandle(file) && wrote;
     if (!wrote || !replace_settings_file(temporary, path)) {
         DeleteFileA(temporary);
-        return report_save_failure("File write failed.");
+        return save_failed(failure, "File write failed.");
     }
     return 1;
 }

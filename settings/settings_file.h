@@ -8,5 +8,7 @@ extern char start_directory[260];
 // 1 when the settings file was opened and read, whatever it held; 0 otherwise.
 int load_settings();
 
-// 1 when the file was written; 0 after reporting the failure.
-int save_settings();
+// Writes the Settings as they are, placements included; 1 when the file was
+// written, 0 with *failure naming what went wrong ("File open failed.",
+// "File write failed.").
+int save_settings(const char **failure);

@@ -4,8 +4,8 @@
 #include <windows.h>
 
 #include "app/startup.h"
-#include "app/window_classes.h"
-#include "app/window_handles.h"
+#include "ui/dispatch.h"
+#include "ui/window_handles.h"
 #include "document/document_block.h"
 
 #include <algorithm>

@@ -2,8 +2,8 @@
 // the loaders' quarter-megabyte blocks: the mark-up removal and the Word
 // conversion, each into a text of the same length, and memcpy of the same
 // bytes for scale. Medians of 7 runs.
-#include "document/html_text.h"
-#include "document/word_text.h"
+#include "formats/html_text.h"
+#include "formats/word_text.h"
 
 #include <algorithm>
 #include <chrono>

@@ -10,6 +10,7 @@
 
 #include "document/document.h"
 #include "glom/glom.h"
+#include "glom/glom_sources.h"
 #include "glom/glom_capture.h"
 #include "resources/resource.h"
 

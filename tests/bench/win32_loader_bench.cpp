@@ -11,7 +11,9 @@
 #include "bench_program.h"
 
 #include "document/document.h"
+#include "document/file_loaders.h"
 #include "document/open_file.h"
+#include "formats/file_kind.h"
 
 #include <stdlib.h>
 
@@ -19,7 +21,7 @@
 struct file_kind {
     const char *name, *limit;
     std::string head, line;
-    void (*load)(const char *path, uint64_t size);
+    int kind; // formats/file_kind.h
 };
 
 static void write_file(const std::string &path, const file_kind &kind, DWORD size) {
@@ -53,7 +55,7 @@ static double raw_read_ms(DWORD size) {
 static double load_ms(const file_kind &kind) {
     double start = now_ms();
     reset_document();
-    kind.load(file_path, file_size);
+    load_file_of_kind(kind.kind, file_path, file_size);
     return document.text_length == file_size ? now_ms() - start : -1;
 }
 
@@ -63,15 +65,15 @@ int main(int argc, char **argv) {
     // CR with the control bytes that fields and cells leave.
     const file_kind kinds[] = {
         {"text", "1.3", "", "The quick brown fox jumps over the lazy dog, again and again; 42.\r\n",
-         load_text_file},
+         FILE_PLAIN_TEXT},
         {"HTML", "2", "<html><head><title>bench</title></head><body>\r\n",
          "<p class=\"body\">The quick <b>brown</b> fox jumps &amp; over the <a "
          "href=\"x.htm\">lazy dog</a>.</p>\r\n",
-         load_html_file},
+         FILE_HTML},
         {"Word 6", "2", std::string(512, '\0') + "\xDC\xA5" + std::string(766, '\x01'),
          "The quick brown fox jumps over the lazy\xA0"
          "dog\x13 field\x15 cell\x07.\r",
-         load_word_file},
+         FILE_WORD},
     };
     std::string path = "Z:\\tmp\\tavrin-bench-" + std::to_string(GetCurrentProcessId());
     reset_document();

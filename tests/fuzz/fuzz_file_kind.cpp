@@ -1,7 +1,7 @@
 // The kind decision on any head: never out of its four answers, the OLE2
 // signature always a Word document, and an HTML page never HTML while it is to
 // be read as text. The cases themselves are in the loader tests.
-#include "document/file_kind.h"
+#include "formats/file_kind.h"
 
 #include <algorithm>
 #include <stdlib.h>

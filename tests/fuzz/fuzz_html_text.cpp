@@ -1,6 +1,6 @@
 // Mark-up removal in place, block by block as the HTML loader runs it, against
 // the byte loop it stands for. The first input byte chooses the block size.
-#include "document/html_text.h"
+#include "formats/html_text.h"
 
 #include <algorithm>
 #include <stdlib.h>

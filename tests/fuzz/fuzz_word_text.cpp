@@ -1,7 +1,7 @@
 // The Word conversion, block by block, against the byte loop it stands for,
 // with the marker looked for across the whole file. The first input byte
 // chooses the block size.
-#include "document/word_text.h"
+#include "formats/word_text.h"
 
 #include <algorithm>
 #include <stdlib.h>

@@ -1,7 +1,7 @@
 // Removing HTML mark-up in place of its bytes, fed in blocks of any size.
 #include <gtest/gtest.h>
 
-#include "document/html_text.h"
+#include "formats/html_text.h"
 
 #include <algorithm>
 #include <string>

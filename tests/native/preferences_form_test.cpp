@@ -2,7 +2,7 @@
 // text. The cases the window itself is tested with under Wine are not repeated.
 #include <gtest/gtest.h>
 
-#include "settings/preferences_form.h"
+#include "controls/preferences_form.h"
 #include "settings/settings.h"
 
 #include <string>

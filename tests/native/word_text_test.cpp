@@ -4,7 +4,7 @@
 // users meet.
 #include <gtest/gtest.h>
 
-#include "document/word_text.h"
+#include "formats/word_text.h"
 
 #include <algorithm>
 #include <string>

@@ -3,7 +3,7 @@
 #include "harness.h"
 
 #include "app/frame.h"
-#include "app/window_handles.h"
+#include "ui/window_handles.h"
 #include "resources/resource.h"
 
 static void check_centred(HWND window) {

@@ -2,8 +2,8 @@
 #include "tool_controls.h"
 
 #include "app/frame.h"
-#include "app/tool_windows.h"
-#include "app/version.h"
+#include "ui/tool_windows.h"
+#include "ui/version.h"
 
 #include <string.h>
 

@@ -4,6 +4,7 @@
 #include "reading_windows.h"
 
 #include "glom/glom.h"
+#include "glom/glom_sources.h"
 #include "glom/glom_capture.h"
 
 #include <map>

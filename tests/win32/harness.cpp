@@ -2,8 +2,8 @@
 #include "harness.h"
 
 #include "app/startup.h"
-#include "app/window_classes.h"
-#include "app/window_handles.h"
+#include "ui/dispatch.h"
+#include "ui/window_handles.h"
 
 #include <stdio.h>
 #include <fstream>

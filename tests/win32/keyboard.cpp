@@ -3,6 +3,7 @@
 #include "reading_windows.h"
 
 #include "glom/glom.h"
+#include "glom/glom_sources.h"
 
 TEST_CASE("every window takes its first key as soon as it is opened") {
     enter_fresh_directory();

@@ -5,7 +5,7 @@
 #pragma once
 #include "harness.h"
 
-#include "app/window_handles.h"
+#include "ui/window_handles.h"
 #include "resources/resource.h"
 
 #include <commctrl.h>

@@ -7,7 +7,9 @@
 
 #include "reading/navigator.h"
 
+#include "document/file_loaders.h"
 #include "document/open_file.h"
+#include "formats/file_kind.h"
 
 #include <algorithm>
 #include <cderr.h>
@@ -156,7 +158,7 @@ TEST_CASE("each kind of file fills the Document through the Open command; a file
             write_whole_file(path, c.read);
         else
             REQUIRE(DeleteFileA(path.c_str()));
-        load_text_file(file_path, file_size);
+        load_file_of_kind(FILE_PLAIN_TEXT, file_path, file_size);
         check_load(c.expected_messages);
         CHECK(document_text() == c.expected_text);
     }

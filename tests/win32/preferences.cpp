@@ -3,7 +3,7 @@
 #include "tool_controls.h"
 
 #include "reading/reader_state.h"
-#include "settings/preferences_form.h"
+#include "controls/preferences_form.h"
 #include "settings/settings.h"
 
 static HWND control(int id) {

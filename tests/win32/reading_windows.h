@@ -4,7 +4,7 @@
 #pragma once
 #include "harness.h"
 
-#include "app/window_handles.h"
+#include "ui/window_handles.h"
 #include "document/document.h"
 #include "document/document_block.h"
 #include "reading/reader_state.h"

@@ -2,8 +2,8 @@
 #include "harness.h"
 
 #include "app/frame.h"
-#include "app/tool_windows.h"
-#include "app/window_handles.h"
+#include "ui/tool_windows.h"
+#include "ui/window_handles.h"
 #include "resources/resource.h"
 #include "settings/settings.h"
 #include "settings/settings_file.h"
@@ -68,11 +68,11 @@ TEST_CASE("what is saved comes back at the next start, negative places and blank
     lstrcpyA(settings.face_name, "Book Antiqua Bold");
     settings.save_positions = 1;
     SetWindowPos(frame_window, 0, -30, -20, 640, 480, SWP_NOZORDER);
-    REQUIRE(save_settings() == 1);
+    REQUIRE(save_settings_with_placements() == 1);
     std::string first = read_whole_file(folder + "\\tav.dat");
     // Saved again into the start directory, wherever the current one has gone.
     enter_fresh_directory();
-    REQUIRE(save_settings() == 1);
+    REQUIRE(save_settings_with_placements() == 1);
     CHECK(read_whole_file(folder + "\\tav.dat") == first);
     stop_program();
     SetCurrentDirectoryA(folder.c_str());
@@ -95,7 +95,7 @@ TEST_CASE("what is saved comes back at the next start, negative places and blank
     }
 
     ShowWindow(frame_window, SW_MINIMIZE);
-    REQUIRE(save_settings() == 1);
+    REQUIRE(save_settings_with_placements() == 1);
     CHECK(settings.frame_rect.height < 32);
     stop_program();
     GetWindowRect(start_program(), &r);
@@ -163,7 +163,7 @@ TEST_CASE("start-up goes on past a tav.dat of noise, of 10 MB or that is a folde
         CHECK(settings.words_per_minute == c.wpm);
         CHECK(std::string(settings.face_name) == c.face_name);
         settings.words_per_minute = 640;
-        CHECK(save_settings() == c.message.empty());
+        CHECK(save_settings_with_placements() == c.message.empty());
         CHECK(shown_message_list() == c.message);
         stop_program();
         CHECK(file_exists("tav.dat.new") == (c.folder == "tav.dat.new"));

@@ -1,4 +1,4 @@
-#include "document/html_text.h"
+#include "formats/html_text.h"
 
 #include <string.h>
 

@@ -1,4 +1,4 @@
-#include "settings/preferences_form.h"
+#include "controls/preferences_form.h"
 #include "settings/settings.h"
 
 // WS_CHILD | WS_VISIBLE | WS_TABSTOP, and the kind of each control.

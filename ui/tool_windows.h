@@ -38,6 +38,10 @@ void record_window_rects();
 // Zeroes every saved placement: the frame's and the tool windows'.
 void clear_window_rects();
 
+// Saves the settings with the placements as they are now (or none when
+// placements are not saved); 1, or 0 after reporting the failure.
+int save_settings_with_placements();
+
 // Procedure of a tool window that has no behaviour of its own yet: it only
 // keeps the registry right when it is destroyed.
 LRESULT CALLBACK plain_tool_window_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);

@@ -1,5 +1,7 @@
-#include "app/tool_windows.h"
-#include "app/window_handles.h"
+#include "ui/tool_windows.h"
+#include "ui/message_box.h"
+#include "ui/window_handles.h"
+#include "settings/settings_file.h"
 #include "resources/resource.h"
 
 const tool_window_kind tool_window_kinds[TOOL_WINDOW_COUNT] = {
@@ -76,6 +78,19 @@ void clear_window_rects() {
     settings.frame_rect = window_rect{};
     for (int i = 0; i < TOOL_WINDOW_COUNT; i++)
         *tool_window_kinds[i].rect = window_rect{};
+}
+
+int save_settings_with_placements() {
+    // The placements go with the settings, or none at all.
+    if (settings.save_positions)
+        record_window_rects();
+    else
+        clear_window_rects();
+    const char *failure = 0;
+    if (save_settings(&failure))
+        return 1;
+    show_message_box(NULL, failure, "Save Preferences Error");
+    return 0;
 }
 
 LRESULT CALLBACK plain_tool_window_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {

@@ -1,4 +1,4 @@
-#include "document/file_kind.h"
+#include "formats/file_kind.h"
 
 #include <string.h>
 

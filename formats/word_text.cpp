@@ -1,4 +1,4 @@
-#include "document/word_text.h"
+#include "formats/word_text.h"
 
 #include <string.h>
 

@@ -2,14 +2,14 @@
 // tool window, and saving the settings on demand.
 #include <windows.h>
 #include <stdio.h>
-#include "settings/preferences.h"
-#include "settings/preferences_form.h"
+#include "controls/preferences.h"
+#include "controls/preferences_form.h"
 #include "settings/settings.h"
 #include "settings/settings_file.h"
 #include "controls/child_controls.h"
-#include "app/tool_windows.h"
-#include "app/window_classes.h"
-#include "app/window_handles.h"
+#include "ui/tool_windows.h"
+#include "ui/window_classes.h"
+#include "ui/window_handles.h"
 #include "reading/drawing.h"
 #include "reading/reader_state.h"
 
@@ -102,7 +102,7 @@ static LRESULT on_command(HWND window, WPARAM wparam) {
     if (HIWORD(wparam) != BN_CLICKED)
         return 0;
     switch (LOWORD(wparam)) {
-    case PREF_SAVE_NOW: save_settings(); break;
+    case PREF_SAVE_NOW: save_settings_with_placements(); break;
     case PREF_SAVE_POSITIONS:
         toggle_switch(window, PREF_SAVE_POSITIONS, &settings.save_positions);
         break;

@@ -6,6 +6,3 @@
 // RegisterClassExA, with a small icon, on the Windows 95 family.
 int register_tavrin_class(const char *class_name, WNDPROC procedure, const char *icon_name,
                           int background_colour, const char *menu_name);
-
-// Registers the nine classes in their fixed order; 0 when any fails.
-int register_window_classes();

@@ -1,15 +1,6 @@
-#include "app/window_classes.h"
-#include "app/window_handles.h"
-#include "app/version.h"
-#include "app/frame.h"
-#include "app/about.h"
-#include "reading/navigator.h"
-#include "reading/reader.h"
-#include "controls/fonts.h"
-#include "controls/speed.h"
-#include "settings/preferences.h"
-#include "controls/color.h"
-#include "glom/glom.h"
+#include "ui/window_classes.h"
+#include "ui/window_handles.h"
+#include "ui/version.h"
 
 int register_tavrin_class(const char *class_name, WNDPROC procedure, const char *icon_name,
                           int background_colour, const char *menu_name) {
@@ -34,10 +25,4 @@ int register_tavrin_class(const char *class_name, WNDPROC procedure, const char 
                        wc.hInstance,    wc.hIcon,        wc.hCursor,    wc.hbrBackground,
                        wc.lpszMenuName, wc.lpszClassName};
     return RegisterClassA(&older) != 0;
-}
-
-int register_window_classes() {
-    return register_frame_class() && register_navigator_class() && register_reader_class() &&
-           register_fonts_class() && register_speed_class() && register_preferences_class() &&
-           register_color_class() && register_glom_class() && register_about_class();
 }

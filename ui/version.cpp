@@ -1,5 +1,5 @@
 #include <windows.h>
-#include "app/version.h"
+#include "ui/version.h"
 
 int uses_95_shell_calls() {
     DWORD version = GetVersion();

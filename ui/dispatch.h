@@ -1,0 +1,7 @@
+// One step of the message loop, shared by the program's loop and by anything
+// that pumps the queue while the program runs.
+#pragma once
+#include <windows.h>
+
+// MDI keys, then translation and dispatch.
+void dispatch_message(MSG *msg);
