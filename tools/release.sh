@@ -29,15 +29,15 @@ jobs="$(nproc 2>/dev/null || echo 2)"
 [ "$jobs" -gt 2 ] && jobs=2
 
 # The README's sections for users, as plain text with Windows line ends: the
-# building, testing and measuring sections and the pictures are left out.
+# building and testing sections, the links to the measurements and the
+# pictures are left out.
 user_readme() {
     printf 'Tavrin %s\n\n' "$version"
     awk '
         /^# / { next }
-        /^## / { section = substr($0, 4); sub_section = "" }
-        /^### / { sub_section = substr($0, 5) }
-        section ~ /^(Running it and testing it|Tested as a user meets it|Releases|The source)$/ { next }
-        sub_section ~ /^(Measured|How fast, and how much memory)$/ { next }
+        /^## / { section = substr($0, 4) }
+        section ~ /^(Building and testing|Tested as a user meets it|Releases|The source)$/ { next }
+        /^Measured: \[/ { skipped_picture = 1; next }
         /^!\[/ { skipped_picture = 1; next }
         skipped_picture && /^$/ { skipped_picture = 0; next }
         { skipped_picture = 0; print }
