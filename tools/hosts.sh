@@ -1,5 +1,5 @@
 # Which of Tavrin's two Windows builds this host can run under Wine.
-# Sourced by setup.sh, test.sh and run.sh. The 64-bit build runs on every
+# Sourced by setup.sh and prepare-host.sh. The 64-bit build runs on every
 # amd64 host; the 32-bit one only where the kernel executes 32-bit programs,
 # which is found out by running one. TAVRIN_64BIT_ONLY=1 takes the 64-bit-only
 # path even where both would run.
