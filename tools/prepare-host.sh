@@ -5,4 +5,5 @@
 . tools/hosts.sh
 require_amd64_host
 tools/setup.sh
+require_russian_locale
 check_32bit_host
