@@ -7,10 +7,7 @@
 # build/screen.png; stop it with Ctrl-C.
 set -euo pipefail
 cd "$(dirname "$0")"
-tools/setup.sh
-. tools/hosts.sh
-require_amd64_host
-check_32bit_host
+. tools/prepare-host.sh
 if [ -z "$tavrin_32bit_skip" ]; then
     build=win32
     echo "Running the 32-bit program (build/win32/tavrin.exe)."

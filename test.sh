@@ -5,10 +5,7 @@
 # the host executes 32-bit programs (and TAVRIN_64BIT_ONLY=1 is not set).
 set -euo pipefail
 cd "$(dirname "$0")"
-tools/setup.sh
-. tools/hosts.sh
-require_amd64_host
-check_32bit_host
+. tools/prepare-host.sh
 tools/build.sh
 jobs="$(nproc 2>/dev/null || echo 2)"
 ctest --test-dir build/native --output-on-failure -j"$jobs"

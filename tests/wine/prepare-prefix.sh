@@ -7,6 +7,7 @@
 set -euo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
 . "$here/wine-env.sh"
+. "$here/../../tools/hosts.sh"
 load_wine_build "$1"
 prefix="$WINEPREFIX"
 # Changing what is set up below? Raise the number: old prefixes are rebuilt.
@@ -14,13 +15,18 @@ ready="tavrin prefix 2, $WINEARCH"
 mkdir -p "$(dirname "$prefix")"
 exec 9>"$prefix.lock"
 flock 9
-# The Russian locale glibc needs so that Wine names Unix files in UTF-8: a
-# Cyrillic folder cannot be made or opened without it. Built beside the prefix
-# when the system has none; wine-run.sh points LOCPATH at it.
-if [ ! -d "$prefix.locale/ru_RU.UTF-8" ] && ! locale -a 2>/dev/null | grep -qi '^ru_RU.utf-\?8$'; then
+# The Russian locale (see hosts.sh), built beside the prefix when the system
+# has none; wine-run.sh points LOCPATH at it. localedef may warn and still
+# build it: what it wrote decides.
+locale_dir="$prefix.locale/ru_RU.UTF-8"
+if [ ! -f "$locale_dir/LC_CTYPE" ] && ! tavrin_system_has_russian_locale; then
+    require_russian_locale
     mkdir -p "$prefix.locale"
-    localedef -i ru_RU -f UTF-8 "$prefix.locale/ru_RU.UTF-8" >/dev/null 2>&1 ||
-        echo "no ru_RU.UTF-8 locale: Cyrillic file names will not work under Wine" >&2
+    said="$(localedef -i ru_RU -f UTF-8 "$locale_dir" 2>&1)" || true
+    if [ ! -f "$locale_dir/LC_CTYPE" ]; then
+        rm -rf "$locale_dir"
+        russian_locale_missing "localedef -i ru_RU -f UTF-8 failed: $said"
+    fi
 fi
 if [ "$(cat "$prefix/.tavrin-ready" 2>/dev/null)" = "$ready" ]; then
     exit 0
