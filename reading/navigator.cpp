@@ -97,10 +97,14 @@ static void draw_page(HDC dc) {
     left_margin = blank.cx;
     int width = r.right ? r.right : 10;
     use_settings_colours(dc, 0);
+    unsigned most = lines_per_page < LINE_STARTS_SIZE - 1 ? lines_per_page : LINE_STARTS_SIZE - 1;
+    // A page is never left part empty at the end of the text: one that would
+    // be shows the last full page instead, whatever put its top there.
+    document.anchor_pos =
+        full_page_top(measured_width, width, left_margin, most, document.anchor_pos);
     uint32_t pos = document.anchor_pos;
     int y = 0;
     unsigned line = 0;
-    unsigned most = lines_per_page < LINE_STARTS_SIZE - 1 ? lines_per_page : LINE_STARTS_SIZE - 1;
     line_starts[0] = pos;
     while (line < most && pos < document.text_length) {
         line++;
@@ -287,15 +291,21 @@ static void scroll_up(HWND window, int pass, int thumb_lines) {
         move_thumb(window, 0);
 }
 
-static void scroll_down(HWND window, int pass, unsigned lines, int thumb_lines) {
-    if (pass) {
+// Whether the last page drawn showed the end of the text.
+static int page_reaches_end() {
+    return line_starts[lines_laid_out] >= document.text_length;
+}
+
+// Down by the first lines of the page, never past the last page; once the
+// page shows the end of the text only the thumb moves, to its end.
+static void scroll_down(HWND window, unsigned lines, int thumb_lines) {
+    if (!page_reaches_end()) {
         document.anchor_pos = keep_in_text(start_after_lines(lines));
         move_thumb_by(window, thumb_lines);
         paint_navigator();
-    } else {
-        move_thumb(window, (int)scroll_max);
-        document.anchor_pos = keep_in_text(document.text_length);
     }
+    if (page_reaches_end())
+        move_thumb(window, (int)scroll_max);
 }
 
 // Where the thumb was let go. The message carries only 16 bits of it, and a
@@ -313,11 +323,9 @@ static LRESULT on_vscroll(HWND window, WPARAM wparam) {
     uint32_t length = document.text_length, anchor = document.anchor_pos;
     switch (LOWORD(wparam)) {
     case SB_LINEUP: scroll_up(window, anchor > 0, 1); break;
-    case SB_LINEDOWN: scroll_down(window, length - (uint32_t)chars_per_line > anchor, 1, 1); break;
+    case SB_LINEDOWN: scroll_down(window, 1, 1); break;
     case SB_PAGEUP: scroll_up(window, lines_per_page < anchor, 3); break;
-    case SB_PAGEDOWN:
-        scroll_down(window, length - lines_per_page > anchor, lines_per_page, 3);
-        break;
+    case SB_PAGEDOWN: scroll_down(window, lines_per_page, 3); break;
     case SB_THUMBPOSITION: {
         int thumb = released_thumb(window);
         scroll_to(window, (uint32_t)chars_per_line * (uint32_t)thumb, thumb);
