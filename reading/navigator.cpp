@@ -281,10 +281,12 @@ static void scroll_to(HWND window, uint32_t anchor, int thumb) {
     paint_navigator();
 }
 
-static void scroll_up(HWND window, int pass, int thumb_lines) {
+// Back by one line's worth of bytes for each line asked (Page Up asks for one).
+static void scroll_up(HWND window, int pass, unsigned lines, int thumb_lines) {
     if (pass) {
-        document.anchor_pos =
-            lines_up(measured_width, client_width(), left_margin, document.anchor_pos);
+        for (unsigned i = 0; i < lines; i++)
+            document.anchor_pos =
+                lines_up(measured_width, client_width(), left_margin, document.anchor_pos);
         move_thumb_by(window, -thumb_lines);
         paint_navigator();
     } else
@@ -322,9 +324,9 @@ static int released_thumb(HWND window) {
 static LRESULT on_vscroll(HWND window, WPARAM wparam) {
     uint32_t length = document.text_length, anchor = document.anchor_pos;
     switch (LOWORD(wparam)) {
-    case SB_LINEUP: scroll_up(window, anchor > 0, 1); break;
+    case SB_LINEUP: scroll_up(window, anchor > 0, 1, 1); break;
     case SB_LINEDOWN: scroll_down(window, 1, 1); break;
-    case SB_PAGEUP: scroll_up(window, lines_per_page < anchor, 3); break;
+    case SB_PAGEUP: scroll_up(window, lines_per_page < anchor, 1, 3); break;
     case SB_PAGEDOWN: scroll_down(window, lines_per_page, 3); break;
     case SB_THUMBPOSITION: {
         int thumb = released_thumb(window);
@@ -349,6 +351,31 @@ static LRESULT on_keydown(HWND window, WPARAM key) {
     case VK_DOWN: code = SB_LINEDOWN; break;
     }
     SendMessageA(window, WM_VSCROLL, code, 0);
+    return 0;
+}
+
+// Lines per notch of the wheel as the system is set, or a page when it says
+// so (or sets more than a page).
+static unsigned wheel_lines() {
+    UINT lines = 3;
+    SystemParametersInfoA(SPI_GETWHEELSCROLLLINES, 0, &lines, 0);
+    return lines == WHEEL_PAGESCROLL || lines > lines_per_page ? lines_per_page : lines;
+}
+
+// The wheel scrolls as the line keys do, by its lines at once; turns of less
+// than a notch add up until they make one.
+static LRESULT on_mouse_wheel(HWND window, WPARAM wparam) {
+    static int turned;
+    turned += (short)HIWORD(wparam);
+    int notches = turned / WHEEL_DELTA;
+    turned -= notches * WHEEL_DELTA;
+    unsigned lines = (unsigned)(notches < 0 ? -notches : notches) * wheel_lines();
+    if (lines == 0)
+        return 0;
+    if (notches > 0)
+        scroll_up(window, document.anchor_pos > 0, lines, (int)lines);
+    else
+        scroll_down(window, lines, (int)lines);
     return 0;
 }
 
@@ -377,6 +404,7 @@ static LRESULT CALLBACK navigator_window_proc(HWND window, UINT message, WPARAM 
     case WM_PAINT: return on_paint(window);
     case WM_VSCROLL: return on_vscroll(window, wparam);
     case WM_KEYDOWN: return on_keydown(window, wparam);
+    case WM_MOUSEWHEEL: return on_mouse_wheel(window, wparam);
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK: return on_click(lparam);
     case WM_COMMAND: return 0;

@@ -146,6 +146,17 @@ void send_key(WORD key, wchar_t unicode) {
     SendInput(2, input, sizeof input[0]);
 }
 
+void turn_wheel(HWND window, int amount) {
+    RECT r;
+    GetWindowRect(window, &r);
+    SetCursorPos((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+    INPUT input = {};
+    input.type = INPUT_MOUSE;
+    input.mi.dwFlags = MOUSEEVENTF_WHEEL;
+    input.mi.mouseData = (DWORD)amount;
+    SendInput(1, &input, sizeof input);
+}
+
 void put_clipboard_text(const std::string &text) {
     REQUIRE(OpenClipboard(NULL));
     EmptyClipboard();

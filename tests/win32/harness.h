@@ -49,6 +49,9 @@ std::string class_of(HWND window);
 // Presses and releases a key on the keyboard, as a user does: it goes to
 // whatever has the focus. A unicode character is typed as such when key is 0.
 void send_key(WORD key, wchar_t unicode = 0);
+// Turns the mouse wheel by amount (WHEEL_DELTA a notch, away from the user
+// when positive) with the pointer over the middle of the window.
+void turn_wheel(HWND window, int amount);
 
 // Puts text on the clipboard as CF_TEXT.
 void put_clipboard_text(const std::string &text);

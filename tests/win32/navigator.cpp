@@ -180,3 +180,59 @@ TEST_CASE("the scroll bar follows each new text; scroll codes, keys and the thum
 
     stop_program();
 }
+
+TEST_CASE("the wheel scrolls the page by the system's lines a notch with the thumb following, "
+          "in a short text and a long one; at the end the last page stays") {
+    HWND navigator = start_with(navigator_window, {CMD_NAVIGATOR});
+    size_client(navigator, 400, 300);
+    UINT per_notch = 0;
+    SystemParametersInfoA(SPI_GETWHEELSCROLLLINES, 0, &per_notch, 0);
+    REQUIRE(per_notch > 0);
+    REQUIRE(per_notch < lines_per_page);
+    const std::string long_text = numbered_words(1000000), short_text = "a few words";
+    const uint32_t middle = (uint32_t)long_text.find("word500000 ");
+    const struct {
+        std::string label;
+        const std::string &text;
+        uint32_t from;   // the page's top before; past the end: the last page
+        int turn, turns; // one turn of the wheel, and how many
+        int lines;       // down by the lines laid out (negative: up by as many lines' worth)
+    } cases[] = {
+        {"a notch down", long_text, middle, -WHEEL_DELTA, 1, (int)per_notch},
+        {"a notch up", long_text, middle, WHEEL_DELTA, 1, -(int)per_notch},
+        {"two notches down", long_text, middle, -2 * WHEEL_DELTA, 1, 2 * (int)per_notch},
+        {"two half notches make one", long_text, middle, -WHEEL_DELTA / 2, 2, (int)per_notch},
+        {"a notch down on the last page", long_text, UINT32_MAX, -WHEEL_DELTA, 1, 0},
+        {"a notch down in a text that fits", short_text, 0, -WHEEL_DELTA, 1, 0},
+    };
+    for (const auto &c : cases) {
+        CAPTURE(c.label);
+        if (document.text_length != c.text.size())
+            load_text(c.text);
+        int low = -1, high = -1;
+        GetScrollRange(navigator, SB_VERT, &low, &high);
+        if (c.from == UINT32_MAX)
+            SendMessageA(navigator, WM_VSCROLL, SB_BOTTOM, 0);
+        else {
+            document.anchor_pos = c.from;
+            SetScrollPos(navigator, SB_VERT, (int)(c.from / chars_per_line), FALSE);
+            RedrawWindow(navigator, NULL, NULL, RDW_INVALIDATE | RDW_UPDATENOW);
+        }
+        const uint32_t before = document.anchor_pos;
+        const uint32_t below = line_starts[c.lines > 0 ? c.lines : 0];
+        const int thumb = GetScrollPos(navigator, SB_VERT);
+        for (int i = 0; i < c.turns; i++)
+            turn_wheel(navigator, c.turn);
+        pump_messages();
+        if (c.lines > 0)
+            CHECK(document.anchor_pos == below);
+        else if (c.lines < 0) {
+            CHECK(document.anchor_pos < before - (uint32_t)(-c.lines) * chars_per_line / 2);
+            CHECK(document.anchor_pos > before - (uint32_t)(-c.lines) * chars_per_line * 2);
+        } else
+            CHECK(document.anchor_pos == before);
+        CHECK(GetScrollPos(navigator, SB_VERT) == (c.lines ? thumb + c.lines : high));
+        CHECK(page_ending() != "part of a page to the end");
+    }
+    stop_program();
+}
