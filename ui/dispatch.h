@@ -3,5 +3,5 @@
 #pragma once
 #include <windows.h>
 
-// MDI keys, then translation and dispatch.
+// The frame's shortcuts, then the MDI keys, then translation and dispatch.
 void dispatch_message(MSG *msg);

@@ -7,14 +7,6 @@
 
 #include <string.h>
 
-static std::string utf8_menu_text(HMENU menu, int position) {
-    wchar_t text[128] = L"";
-    GetMenuStringW(menu, position, text, 128, MF_BYPOSITION);
-    char utf8[256] = "";
-    WideCharToMultiByte(CP_UTF8, 0, text, -1, utf8, sizeof utf8, NULL, NULL);
-    return utf8;
-}
-
 TEST_CASE("the menu's Russian texts arrive whole; each tool window opens once, its command then "
           "focuses it, closing clears it; the Window popup lists the open children; the 95 "
           "family's calls are taken under Windows 98 only") {
