@@ -72,14 +72,25 @@ static void show_about_window() {
                                    CW_USEDEFAULT, 0, NULL, NULL, app_instance, NULL);
 }
 
-static void open_file() {
-    reset_document();
-    if (!open_file_dialog(NULL))
+// What Open does once its dialog has chosen a file: its kind decided, the
+// loader run and the file named in the caption; a file that cannot be read is
+// reported and the Document stays as it was.
+static void open_named_file(const char *path) {
+    lstrcpynA(file_path, path, sizeof file_path);
+    lstrcpynA(file_title, path, sizeof file_title);
+    if (!examine_chosen_file(path, NULL))
         return;
     load_file_of_kind(document_kind, file_path, file_size);
     char caption[sizeof file_title + 32];
     wsprintfA(caption, "Tavrin - File [ %s ]", file_title);
     SetWindowTextA(frame_window, caption);
+}
+
+static void open_file() {
+    reset_document();
+    char chosen[MAX_PATH];
+    if (open_file_dialog(NULL, chosen))
+        open_named_file(chosen);
 }
 
 static void start_reader() {
