@@ -1,5 +1,6 @@
 // The frame window: the menu, the MDI client and the command table.
 #include <windows.h>
+#include <shellapi.h>
 #include "app/frame.h"
 #include "ui/tool_windows.h"
 #include "ui/version.h"
@@ -23,6 +24,9 @@ static LRESULT on_create(HWND frame) {
                         frame, (HMENU)(INT_PTR)MDI_CLIENT_ID, app_instance, &client);
     ShowWindow(mdi_client, SW_SHOW);
     frame_window = frame;
+    // Files dropped on any of the program's windows come here: the system
+    // gives a drop to the nearest window that takes files.
+    DragAcceptFiles(frame, TRUE);
     if (settings.save_positions)
         for (int i = 0; i < TOOL_WINDOW_COUNT; i++)
             if (tool_window_kinds[i].rect->height)
@@ -72,9 +76,10 @@ static void show_about_window() {
                                    CW_USEDEFAULT, 0, NULL, NULL, app_instance, NULL);
 }
 
-// What Open does once its dialog has chosen a file: its kind decided, the
-// loader run and the file named in the caption; a file that cannot be read is
-// reported and the Document stays as it was.
+// What Open does once its dialog has chosen a file, and what a file dropped
+// on a window gets: its kind decided, the loader run and the file named in the
+// caption; a file that cannot be read is reported and the Document stays as
+// it was.
 static void open_named_file(const char *path) {
     lstrcpynA(file_path, path, sizeof file_path);
     lstrcpynA(file_title, path, sizeof file_title);
@@ -91,6 +96,15 @@ static void open_file() {
     char chosen[MAX_PATH];
     if (open_file_dialog(NULL, chosen))
         open_named_file(chosen);
+}
+
+// The first of the files dropped is opened.
+static LRESULT on_drop_files(WPARAM drop) {
+    char path[MAX_PATH];
+    if (DragQueryFileA((HDROP)drop, 0, path, sizeof path))
+        open_named_file(path);
+    DragFinish((HDROP)drop);
+    return 0;
 }
 
 static void start_reader() {
@@ -140,6 +154,7 @@ static LRESULT CALLBACK frame_window_proc(HWND frame, UINT message, WPARAM wpara
     case WM_CREATE: return on_create(frame);
     case WM_SIZE: return on_size(lparam);
     case WM_DESTROY: return on_destroy();
+    case WM_DROPFILES: return on_drop_files(wparam);
     case WM_COMMAND:
         if (run_frame_command(frame, LOWORD(wparam)))
             return 0;

@@ -4,7 +4,7 @@ enable_language(RC)
 add_library(tavrin_core STATIC ${TAVRIN_PURE_SOURCES} ${TAVRIN_WIN32_SOURCES})
 target_include_directories(tavrin_core PUBLIC ${CMAKE_SOURCE_DIR})
 target_compile_options(tavrin_core PRIVATE ${TAVRIN_WARNINGS} -fno-exceptions -fno-rtti)
-target_link_libraries(tavrin_core PUBLIC user32 gdi32 comdlg32 winmm)
+target_link_libraries(tavrin_core PUBLIC user32 gdi32 comdlg32 winmm shell32)
 
 add_library(tavrin_resources OBJECT resources/tavrin.rc)
 target_include_directories(tavrin_resources PRIVATE ${CMAKE_SOURCE_DIR}/resources)
