@@ -15,6 +15,10 @@
 #include "settings/settings_file.h"
 #include "ui/message_box.h"
 
+// Asks the frame to open a named file once the commands queued before it
+// have run; lParam is the path.
+enum { WM_OPEN_NAMED_FILE = WM_APP + 2 };
+
 static LRESULT on_create(HWND frame) {
     CLIENTCREATESTRUCT client = {};
     client.hWindowMenu = GetSubMenu(GetMenu(frame), 3);
@@ -76,10 +80,10 @@ static void show_about_window() {
                                    CW_USEDEFAULT, 0, NULL, NULL, app_instance, NULL);
 }
 
-// What Open does once its dialog has chosen a file, and what a file dropped
-// on a window gets: its kind decided, the loader run and the file named in the
-// caption; a file that cannot be read is reported and the Document stays as
-// it was.
+// What Open does once its dialog has chosen a file, and what a file named on
+// the command line or dropped on a window gets: its kind decided, the loader
+// run and the file named in the caption; a file that cannot be read is
+// reported and the Document stays as it was.
 static void open_named_file(const char *path) {
     lstrcpynA(file_path, path, sizeof file_path);
     lstrcpynA(file_title, path, sizeof file_title);
@@ -96,6 +100,15 @@ static void open_file() {
     char chosen[MAX_PATH];
     if (open_file_dialog(NULL, chosen))
         open_named_file(chosen);
+}
+
+void open_file_when_started(HWND frame, const char *path) {
+    PostMessageA(frame, WM_OPEN_NAMED_FILE, 0, (LPARAM)path);
+}
+
+static LRESULT on_open_named_file(LPARAM path) {
+    open_named_file((const char *)path);
+    return 0;
 }
 
 // The first of the files dropped is opened.
@@ -155,6 +168,7 @@ static LRESULT CALLBACK frame_window_proc(HWND frame, UINT message, WPARAM wpara
     case WM_SIZE: return on_size(lparam);
     case WM_DESTROY: return on_destroy();
     case WM_DROPFILES: return on_drop_files(wparam);
+    case WM_OPEN_NAMED_FILE: return on_open_named_file(lparam);
     case WM_COMMAND:
         if (run_frame_command(frame, LOWORD(wparam)))
             return 0;

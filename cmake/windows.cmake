@@ -51,6 +51,8 @@ target_link_libraries(tavrin_win32_tests PRIVATE tavrin_core)
 add_executable(tavrin_glom_source WIN32 tests/glom_source/glom_source.cpp)
 target_compile_options(tavrin_glom_source PRIVATE ${TAVRIN_WARNINGS})
 add_dependencies(tavrin_win32_tests tavrin_glom_source)
+# The program itself, which the command-line tests start.
+add_dependencies(tavrin_win32_tests tavrin)
 # The same tests as a program that Wine presents Windows 98 to (the prefix
 # sets that version for this file name), for the 95-family branches.
 add_custom_command(TARGET tavrin_win32_tests POST_BUILD
