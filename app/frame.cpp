@@ -1,5 +1,6 @@
 // The frame window: the menu, the MDI client and the command table.
 #include <windows.h>
+#include <shellapi.h>
 #include "app/frame.h"
 #include "ui/tool_windows.h"
 #include "ui/version.h"
@@ -14,6 +15,10 @@
 #include "settings/settings_file.h"
 #include "ui/message_box.h"
 
+// Asks the frame to open a named file once the commands queued before it
+// have run; lParam is the path.
+enum { WM_OPEN_NAMED_FILE = WM_APP + 2 };
+
 static LRESULT on_create(HWND frame) {
     CLIENTCREATESTRUCT client = {};
     client.hWindowMenu = GetSubMenu(GetMenu(frame), 3);
@@ -23,6 +28,9 @@ static LRESULT on_create(HWND frame) {
                         frame, (HMENU)(INT_PTR)MDI_CLIENT_ID, app_instance, &client);
     ShowWindow(mdi_client, SW_SHOW);
     frame_window = frame;
+    // Files dropped on any of the program's windows come here: the system
+    // gives a drop to the nearest window that takes files.
+    DragAcceptFiles(frame, TRUE);
     if (settings.save_positions)
         for (int i = 0; i < TOOL_WINDOW_COUNT; i++)
             if (tool_window_kinds[i].rect->height)
@@ -72,14 +80,44 @@ static void show_about_window() {
                                    CW_USEDEFAULT, 0, NULL, NULL, app_instance, NULL);
 }
 
-static void open_file() {
-    reset_document();
-    if (!open_file_dialog(NULL))
+// What Open does once its dialog has chosen a file, and what a file named on
+// the command line or dropped on a window gets: its kind decided, the loader
+// run and the file named in the caption; a file that cannot be read is
+// reported and the Document stays as it was.
+static void open_named_file(const char *path) {
+    lstrcpynA(file_path, path, sizeof file_path);
+    lstrcpynA(file_title, path, sizeof file_title);
+    if (!examine_chosen_file(path, NULL))
         return;
     load_file_of_kind(document_kind, file_path, file_size);
     char caption[sizeof file_title + 32];
     wsprintfA(caption, "Tavrin - File [ %s ]", file_title);
     SetWindowTextA(frame_window, caption);
+}
+
+static void open_file() {
+    reset_document();
+    char chosen[MAX_PATH];
+    if (open_file_dialog(NULL, chosen))
+        open_named_file(chosen);
+}
+
+void open_file_when_started(HWND frame, const char *path) {
+    PostMessageA(frame, WM_OPEN_NAMED_FILE, 0, (LPARAM)path);
+}
+
+static LRESULT on_open_named_file(LPARAM path) {
+    open_named_file((const char *)path);
+    return 0;
+}
+
+// The first of the files dropped is opened.
+static LRESULT on_drop_files(WPARAM drop) {
+    char path[MAX_PATH];
+    if (DragQueryFileA((HDROP)drop, 0, path, sizeof path))
+        open_named_file(path);
+    DragFinish((HDROP)drop);
+    return 0;
 }
 
 static void start_reader() {
@@ -129,6 +167,8 @@ static LRESULT CALLBACK frame_window_proc(HWND frame, UINT message, WPARAM wpara
     case WM_CREATE: return on_create(frame);
     case WM_SIZE: return on_size(lparam);
     case WM_DESTROY: return on_destroy();
+    case WM_DROPFILES: return on_drop_files(wparam);
+    case WM_OPEN_NAMED_FILE: return on_open_named_file(lparam);
     case WM_COMMAND:
         if (run_frame_command(frame, LOWORD(wparam)))
             return 0;

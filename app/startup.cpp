@@ -1,5 +1,6 @@
 #include "app/startup.h"
 #include "app/about.h"
+#include "app/command_line.h"
 #include "app/frame.h"
 #include "controls/color.h"
 #include "controls/fonts.h"
@@ -89,13 +90,17 @@ int run_message_loop() {
     return (int)msg.wParam;
 }
 
-int tavrin_main(HINSTANCE instance, int show) {
+int tavrin_main(HINSTANCE instance, const char *command_line, int show) {
     app_instance = instance;
     if (!register_window_classes())
         return 0;
     init_shared_state(instance);
-    if (!create_frame_window(show))
+    HWND frame = create_frame_window(show);
+    if (!frame)
         return 0;
+    static char named_file[MAX_PATH];
+    if (first_argument(command_line, named_file, sizeof named_file))
+        open_file_when_started(frame, named_file);
     int code = run_message_loop();
     replace_reader_font(0);
     return code;

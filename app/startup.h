@@ -16,4 +16,6 @@ int run_message_loop();
 // Registers the nine window classes in their fixed order; 0 when any fails.
 int register_window_classes();
 
-int tavrin_main(HINSTANCE instance, int show);
+// The program: start-up, then a file named on the command line opened once
+// the frame has greeted, then the message loop.
+int tavrin_main(HINSTANCE instance, const char *command_line, int show);

@@ -4,7 +4,7 @@ enable_language(RC)
 add_library(tavrin_core STATIC ${TAVRIN_PURE_SOURCES} ${TAVRIN_WIN32_SOURCES})
 target_include_directories(tavrin_core PUBLIC ${CMAKE_SOURCE_DIR})
 target_compile_options(tavrin_core PRIVATE ${TAVRIN_WARNINGS} -fno-exceptions -fno-rtti)
-target_link_libraries(tavrin_core PUBLIC user32 gdi32 comdlg32 winmm)
+target_link_libraries(tavrin_core PUBLIC user32 gdi32 comdlg32 winmm shell32)
 
 add_library(tavrin_resources OBJECT resources/tavrin.rc)
 target_include_directories(tavrin_resources PRIVATE ${CMAKE_SOURCE_DIR}/resources)
@@ -51,6 +51,8 @@ target_link_libraries(tavrin_win32_tests PRIVATE tavrin_core)
 add_executable(tavrin_glom_source WIN32 tests/glom_source/glom_source.cpp)
 target_compile_options(tavrin_glom_source PRIVATE ${TAVRIN_WARNINGS})
 add_dependencies(tavrin_win32_tests tavrin_glom_source)
+# The program itself, which the command-line tests start.
+add_dependencies(tavrin_win32_tests tavrin)
 # The same tests as a program that Wine presents Windows 98 to (the prefix
 # sets that version for this file name), for the 95-family branches.
 add_custom_command(TARGET tavrin_win32_tests POST_BUILD

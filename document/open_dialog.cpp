@@ -108,7 +108,7 @@ void report_dialog_error(DWORD code, HWND owner) {
 
 // Reads the head of the chosen file and decides its kind; the size and the
 // kind change only when it succeeds.
-static int examine_chosen_file(const char *path, HWND owner) {
+int examine_chosen_file(const char *path, HWND owner) {
     HANDLE file = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, NULL, OPEN_EXISTING,
                               FILE_ATTRIBUTE_NORMAL, NULL);
     if (file == INVALID_HANDLE_VALUE) {
@@ -142,9 +142,8 @@ static int examine_chosen_file(const char *path, HWND owner) {
     return 1;
 }
 
-int open_file_dialog(HWND owner) {
-    char chosen[MAX_PATH];
-    memset(chosen, 0, sizeof chosen);
+int open_file_dialog(HWND owner, char chosen[MAX_PATH]) {
+    memset(chosen, 0, MAX_PATH);
     OPENFILENAMEA dialog;
     memset(&dialog, 0, sizeof dialog);
     // The size Windows 95 and NT 4 know, which every later version accepts.
@@ -154,7 +153,7 @@ int open_file_dialog(HWND owner) {
     dialog.lpstrFilter = open_filter;
     dialog.nFilterIndex = ALL_FILES_FILTER;
     dialog.lpstrFile = chosen;
-    dialog.nMaxFile = sizeof chosen;
+    dialog.nMaxFile = MAX_PATH;
     dialog.lpstrTitle = "Tavrin - Open file";
     dialog.Flags = OFN_EXPLORER | OFN_ENABLETEMPLATE | OFN_ENABLEHOOK | OFN_SHOWHELP;
     dialog.lCustData = (LPARAM)file_path;
@@ -164,6 +163,5 @@ int open_file_dialog(HWND owner) {
         report_dialog_error(CommDlgExtendedError(), owner);
         return 0;
     }
-    lstrcpynA(file_title, chosen, sizeof file_title);
-    return examine_chosen_file(chosen, owner);
+    return 1;
 }

@@ -66,10 +66,10 @@ static LRESULT on_create(HWND window) {
     return 0;
 }
 
-// The default handling is not asked: it would move nothing the window holds.
-static LRESULT on_size(HWND window) {
+static LRESULT on_size(HWND window, WPARAM wparam, LPARAM lparam) {
     layout_glom_controls(window);
-    return 0;
+    // The MDI client needs it too, to keep a maximized child's menu right.
+    return DefMDIChildProcA(window, WM_SIZE, wparam, lparam);
 }
 
 static LRESULT on_paint(HWND window) {
@@ -130,7 +130,7 @@ static LRESULT on_destroy() {
 static LRESULT CALLBACK glom_window_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
     switch (message) {
     case WM_CREATE: return on_create(window);
-    case WM_SIZE: return on_size(window);
+    case WM_SIZE: return on_size(window, wparam, lparam);
     case WM_PAINT: return on_paint(window);
     case WM_COMMAND: return on_command(window, wparam, lparam);
     case WM_MDIACTIVATE:

@@ -97,10 +97,14 @@ static void draw_page(HDC dc) {
     left_margin = blank.cx;
     int width = r.right ? r.right : 10;
     use_settings_colours(dc, 0);
+    unsigned most = lines_per_page < LINE_STARTS_SIZE - 1 ? lines_per_page : LINE_STARTS_SIZE - 1;
+    // A page is never left part empty at the end of the text: one that would
+    // be shows the last full page instead, whatever put its top there.
+    document.anchor_pos =
+        full_page_top(measured_width, width, left_margin, most, document.anchor_pos);
     uint32_t pos = document.anchor_pos;
     int y = 0;
     unsigned line = 0;
-    unsigned most = lines_per_page < LINE_STARTS_SIZE - 1 ? lines_per_page : LINE_STARTS_SIZE - 1;
     line_starts[0] = pos;
     while (line < most && pos < document.text_length) {
         line++;
@@ -277,25 +281,33 @@ static void scroll_to(HWND window, uint32_t anchor, int thumb) {
     paint_navigator();
 }
 
-static void scroll_up(HWND window, int pass, int thumb_lines) {
+// Back by one line's worth of bytes for each line asked (Page Up asks for one).
+static void scroll_up(HWND window, int pass, unsigned lines, int thumb_lines) {
     if (pass) {
-        document.anchor_pos =
-            lines_up(measured_width, client_width(), left_margin, document.anchor_pos);
+        for (unsigned i = 0; i < lines; i++)
+            document.anchor_pos =
+                lines_up(measured_width, client_width(), left_margin, document.anchor_pos);
         move_thumb_by(window, -thumb_lines);
         paint_navigator();
     } else
         move_thumb(window, 0);
 }
 
-static void scroll_down(HWND window, int pass, unsigned lines, int thumb_lines) {
-    if (pass) {
+// Whether the last page drawn showed the end of the text.
+static int page_reaches_end() {
+    return line_starts[lines_laid_out] >= document.text_length;
+}
+
+// Down by the first lines of the page, never past the last page; once the
+// page shows the end of the text only the thumb moves, to its end.
+static void scroll_down(HWND window, unsigned lines, int thumb_lines) {
+    if (!page_reaches_end()) {
         document.anchor_pos = keep_in_text(start_after_lines(lines));
         move_thumb_by(window, thumb_lines);
         paint_navigator();
-    } else {
-        move_thumb(window, (int)scroll_max);
-        document.anchor_pos = keep_in_text(document.text_length);
     }
+    if (page_reaches_end())
+        move_thumb(window, (int)scroll_max);
 }
 
 // Where the thumb was let go. The message carries only 16 bits of it, and a
@@ -312,12 +324,10 @@ static int released_thumb(HWND window) {
 static LRESULT on_vscroll(HWND window, WPARAM wparam) {
     uint32_t length = document.text_length, anchor = document.anchor_pos;
     switch (LOWORD(wparam)) {
-    case SB_LINEUP: scroll_up(window, anchor > 0, 1); break;
-    case SB_LINEDOWN: scroll_down(window, length - (uint32_t)chars_per_line > anchor, 1, 1); break;
-    case SB_PAGEUP: scroll_up(window, lines_per_page < anchor, 3); break;
-    case SB_PAGEDOWN:
-        scroll_down(window, length - lines_per_page > anchor, lines_per_page, 3);
-        break;
+    case SB_LINEUP: scroll_up(window, anchor > 0, 1, 1); break;
+    case SB_LINEDOWN: scroll_down(window, 1, 1); break;
+    case SB_PAGEUP: scroll_up(window, lines_per_page < anchor, 1, 3); break;
+    case SB_PAGEDOWN: scroll_down(window, lines_per_page, 3); break;
     case SB_THUMBPOSITION: {
         int thumb = released_thumb(window);
         scroll_to(window, (uint32_t)chars_per_line * (uint32_t)thumb, thumb);
@@ -341,6 +351,31 @@ static LRESULT on_keydown(HWND window, WPARAM key) {
     case VK_DOWN: code = SB_LINEDOWN; break;
     }
     SendMessageA(window, WM_VSCROLL, code, 0);
+    return 0;
+}
+
+// Lines per notch of the wheel as the system is set, or a page when it says
+// so (or sets more than a page).
+static unsigned wheel_lines() {
+    UINT lines = 3;
+    SystemParametersInfoA(SPI_GETWHEELSCROLLLINES, 0, &lines, 0);
+    return lines == WHEEL_PAGESCROLL || lines > lines_per_page ? lines_per_page : lines;
+}
+
+// The wheel scrolls as the line keys do, by its lines at once; turns of less
+// than a notch add up until they make one.
+static LRESULT on_mouse_wheel(HWND window, WPARAM wparam) {
+    static int turned;
+    turned += (short)HIWORD(wparam);
+    int notches = turned / WHEEL_DELTA;
+    turned -= notches * WHEEL_DELTA;
+    unsigned lines = (unsigned)(notches < 0 ? -notches : notches) * wheel_lines();
+    if (lines == 0)
+        return 0;
+    if (notches > 0)
+        scroll_up(window, document.anchor_pos > 0, lines, (int)lines);
+    else
+        scroll_down(window, lines, (int)lines);
     return 0;
 }
 
@@ -369,6 +404,7 @@ static LRESULT CALLBACK navigator_window_proc(HWND window, UINT message, WPARAM 
     case WM_PAINT: return on_paint(window);
     case WM_VSCROLL: return on_vscroll(window, wparam);
     case WM_KEYDOWN: return on_keydown(window, wparam);
+    case WM_MOUSEWHEEL: return on_mouse_wheel(window, wparam);
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK: return on_click(lparam);
     case WM_COMMAND: return 0;

@@ -126,6 +126,10 @@ static LRESULT on_click(HWND window) {
 
 static LRESULT on_keydown(WPARAM key) {
     switch (key) {
+    // Held for a shortcut (Ctrl+O, Shift+Insert): not a key of the Reader's own.
+    case VK_SHIFT:
+    case VK_CONTROL:
+    case VK_MENU: return 0;
     case VK_PRIOR:
     case VK_LEFT:
     case VK_UP: phrase_back(); break;

@@ -3,5 +3,6 @@
 #pragma once
 #include <windows.h>
 
-// MDI keys, then translation and dispatch.
+// The frame's shortcuts, then Tab and Enter among a tool window's controls,
+// then the MDI keys, then translation and dispatch.
 void dispatch_message(MSG *msg);

@@ -97,3 +97,32 @@ TEST(LineLayout, LinesBreakAtThePixelAndLineBreaksAndGoUpByWidthAlone) {
         EXPECT_EQ(c.top, lines_up(width, c.width, 5, c.anchor));
     }
 }
+
+TEST(LineLayout, APagePastTheLastFullOneShowsTheLastFullOne) {
+    // Every byte 10 pixels wide: from x 10, four bytes to a line of 60.
+    auto width = [](unsigned char) { return 10; };
+    // A paragraph longer than the pages looked back over: lines from its
+    // start break at 4, 8, ... 1200, 1204, not where a look back would land.
+    const std::string long_paragraph = "p1\r\n" + std::string(1201, 'x');
+    const struct {
+        const char *label;
+        std::string text;
+        uint32_t anchor, top; // three lines a page
+    } cases[] = {
+        {"a page the text goes on past stays", std::string(40, 'x'), 8, 8},
+        {"the last full page stays", std::string(40, 'x'), 28, 28},
+        {"one line short: the last full page", std::string(40, 'x'), 32, 28},
+        {"from the last byte: the last full page", std::string(40, 'x'), 39, 28},
+        {"a text that fits on a page: its top", std::string(10, 'x'), 5, 0},
+        {"the top of the text stays", std::string(10, 'x'), 0, 0},
+        {"lines wrap as from the paragraph's start", long_paragraph, 1204, 1196},
+        {"blank lines take no line", "ab\r\n\r\ncd\r\n\r\nef\r\n\r\ngh", 14, 6},
+        {"tabs take no room: the look back goes further", "abcdefghij" + std::string(5000, '\t'),
+         5009, 0},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.label);
+        use_text(c.text);
+        EXPECT_EQ(c.top, full_page_top(width, 60, 5, 3, c.anchor));
+    }
+}

@@ -7,14 +7,6 @@
 
 #include <string.h>
 
-static std::string utf8_menu_text(HMENU menu, int position) {
-    wchar_t text[128] = L"";
-    GetMenuStringW(menu, position, text, 128, MF_BYPOSITION);
-    char utf8[256] = "";
-    WideCharToMultiByte(CP_UTF8, 0, text, -1, utf8, sizeof utf8, NULL, NULL);
-    return utf8;
-}
-
 TEST_CASE("the menu's Russian texts arrive whole; each tool window opens once, its command then "
           "focuses it, closing clears it; the Window popup lists the open children; the 95 "
           "family's calls are taken under Windows 98 only") {
@@ -97,4 +89,50 @@ TEST_CASE("saved tool windows re-open at start in their fixed order, then the Ab
         CHECK(place_of(glom_window).compare(0, 6, "30,20 ") == 0);
         stop_program();
     }
+}
+
+// Two clicks of the left button at a point of the screen, as a double click.
+static void double_click_at(int x, int y) {
+    SetCursorPos(x, y);
+    for (int i = 0; i < 2; i++) {
+        mouse_event(MOUSEEVENTF_LEFTDOWN, 0, 0, 0, 0);
+        mouse_event(MOUSEEVENTF_LEFTUP, 0, 0, 0, 0);
+    }
+    pump_messages();
+}
+
+static std::string client_size(HWND window) {
+    RECT r;
+    GetClientRect(window, &r);
+    return std::to_string(r.right) + "x" + std::to_string(r.bottom);
+}
+
+TEST_CASE("every tool window maximises at a double click on its caption, the frame's menu "
+          "taking its buttons, and restores to its place") {
+    enter_fresh_directory();
+    HWND frame = start_program();
+    HMENU bar = GetMenu(frame);
+    const int items = GetMenuItemCount(bar);
+    for (const tool_window_kind &kind : tool_window_kinds) {
+        CAPTURE(std::string(kind.title));
+        *kind.rect = window_rect{10, 10, 300, 200};
+        run_command(kind.command);
+        HWND window = *kind.handle;
+        REQUIRE(window != nullptr);
+        RECT r;
+        GetWindowRect(window, &r);
+        double_click_at((r.left + r.right) / 2,
+                        r.top + GetSystemMetrics(SM_CYFRAME) + GetSystemMetrics(SM_CYCAPTION) / 2);
+        CHECK(IsZoomed(window));
+        // The child's system menu and its three buttons join the menu bar.
+        CHECK(GetMenuItemCount(bar) == items + 4);
+        CHECK(client_size(window) == client_size(mdi_client));
+        SendMessageA(mdi_client, WM_MDIRESTORE, (WPARAM)window, 0);
+        pump_messages();
+        CHECK_FALSE(IsZoomed(window));
+        CHECK(GetMenuItemCount(bar) == items);
+        CHECK(place_of(window) == "10,10 300x200");
+        run_command(CMD_CLOSE);
+    }
+    stop_program();
 }

@@ -135,6 +135,14 @@ std::string window_text(HWND window) {
     return text;
 }
 
+std::string utf8_menu_text(HMENU menu, int position) {
+    wchar_t text[128] = L"";
+    GetMenuStringW(menu, position, text, 128, MF_BYPOSITION);
+    char utf8[256] = "";
+    WideCharToMultiByte(CP_UTF8, 0, text, -1, utf8, sizeof utf8, NULL, NULL);
+    return utf8;
+}
+
 void send_key(WORD key, wchar_t unicode) {
     INPUT input[2] = {};
     for (int i = 0; i < 2; i++) {
@@ -144,6 +152,28 @@ void send_key(WORD key, wchar_t unicode) {
         input[i].ki.dwFlags = (unicode ? KEYEVENTF_UNICODE : 0) | (i ? KEYEVENTF_KEYUP : 0);
     }
     SendInput(2, input, sizeof input[0]);
+}
+
+void send_key_with(WORD held, WORD key) {
+    INPUT input[4] = {};
+    const WORD keys[4] = {held, key, key, held};
+    for (int i = 0; i < 4; i++) {
+        input[i].type = INPUT_KEYBOARD;
+        input[i].ki.wVk = keys[i];
+        input[i].ki.dwFlags = i >= 2 ? KEYEVENTF_KEYUP : 0;
+    }
+    SendInput(4, input, sizeof input[0]);
+}
+
+void turn_wheel(HWND window, int amount) {
+    RECT r;
+    GetWindowRect(window, &r);
+    SetCursorPos((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+    INPUT input = {};
+    input.type = INPUT_MOUSE;
+    input.mi.dwFlags = MOUSEEVENTF_WHEEL;
+    input.mi.mouseData = (DWORD)amount;
+    SendInput(1, &input, sizeof input);
 }
 
 void put_clipboard_text(const std::string &text) {

@@ -43,12 +43,19 @@ int file_exists(const std::string &path);
 
 std::string window_text(HWND window);
 std::string class_of(HWND window);
+// The text of a menu's item at a position, in UTF-8.
+std::string utf8_menu_text(HMENU menu, int position);
 
 #include "live_gdi_objects.h"
 
 // Presses and releases a key on the keyboard, as a user does: it goes to
 // whatever has the focus. A unicode character is typed as such when key is 0.
 void send_key(WORD key, wchar_t unicode = 0);
+// Presses and releases a key while holding down another (VK_SHIFT, VK_CONTROL).
+void send_key_with(WORD held, WORD key);
+// Turns the mouse wheel by amount (WHEEL_DELTA a notch, away from the user
+// when positive) with the pointer over the middle of the window.
+void turn_wheel(HWND window, int amount);
 
 // Puts text on the clipboard as CF_TEXT.
 void put_clipboard_text(const std::string &text);

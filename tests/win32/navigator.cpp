@@ -52,8 +52,20 @@ static void drag_thumb(HWND window, double fraction) {
     pump_messages();
 }
 
+// How the page drawn last ends, from the lines laid out on it.
+static std::string page_ending() {
+    unsigned shown = 0;
+    while (shown < lines_per_page && line_starts[shown + 1] > line_starts[shown])
+        shown++;
+    if (line_starts[shown] < document.text_length)
+        return "the text goes on";
+    if (shown == lines_per_page)
+        return "a full page to the end";
+    return document.anchor_pos == 0 ? "the whole text" : "part of a page to the end";
+}
+
 TEST_CASE("the scroll bar follows each new text; scroll codes, keys and the thumb move the page "
-          "and the thumb within a long one and leave read_pos") {
+          "and the thumb within a long one and leave read_pos; the end shows a full last page") {
     HWND navigator = start_with(navigator_window, {CMD_NAVIGATOR});
     size_client(navigator, 400, 300);
     const std::string here = enter_fresh_directory() + "\\";
@@ -65,12 +77,13 @@ TEST_CASE("the scroll bar follows each new text; scroll codes, keys and the thum
     const struct {
         std::string label, file, paste; // no file: the text is pasted
         size_t length;
+        std::string last_page;
     } texts[] = {
-        {"a short file", "short.txt", "", short_text.size()},
-        {"a paste", "", pasted, pasted.size()},
-        {"an empty paste", "", "", 0},
-        {"a missing file", "missing.txt", "", welcome.size()},
-        {"a long file", "long.txt", "", long_text.size()},
+        {"a short file", "short.txt", "", short_text.size(), "a full page to the end"},
+        {"a paste", "", pasted, pasted.size(), "a full page to the end"},
+        {"an empty paste", "", "", 0, "the whole text"},
+        {"a missing file", "missing.txt", "", welcome.size(), "the whole text"},
+        {"a long file", "long.txt", "", long_text.size(), "a full page to the end"},
     };
     for (const auto &t : texts) {
         CAPTURE(t.label);
@@ -86,11 +99,24 @@ TEST_CASE("the scroll bar follows each new text; scroll codes, keys and the thum
         CHECK(high == end);
         CHECK(GetScrollPos(navigator, SB_VERT) == 0);
         CHECK(line_starts[0] == 0);
-        // End, then Line Down on the last line: the last byte, or 0 in an empty text.
-        for (WPARAM key : {VK_END, VK_DOWN}) {
+        // Page Down from the top of a text of a few pages never shows a page
+        // part empty, and stops on the last page with the thumb at its end.
+        uint32_t last_top = 0;
+        for (int presses = 0; t.length < 10000 && presses < 100; presses++) {
+            SendMessageA(navigator, WM_KEYDOWN, VK_NEXT, 0);
+            CHECK(page_ending() != "part of a page to the end");
+            last_top = document.anchor_pos;
+        }
+        if (t.length < 10000)
+            CHECK(GetScrollPos(navigator, SB_VERT) == end);
+        // End, then Line and Page Down on the last page: the page stays, with
+        // the text's last line at its bottom; the thumb at its end.
+        for (WPARAM key : {VK_END, VK_DOWN, VK_NEXT}) {
             SendMessageA(navigator, WM_KEYDOWN, key, 0);
             CHECK(GetScrollPos(navigator, SB_VERT) == end);
-            CHECK(document.anchor_pos == (t.length ? t.length - 1 : 0));
+            CHECK(page_ending() == t.last_page);
+            if (t.length < 10000)
+                CHECK(document.anchor_pos == last_top);
         }
     }
 
@@ -128,10 +154,16 @@ TEST_CASE("the scroll bar follows each new text; scroll codes, keys and the thum
         CHECK(document.read_pos == 3);
     }
 
+    // Let go past the end, the thumb stays at its end and the page is the
+    // last full one.
+    int low = -1, high = -1;
+    GetScrollRange(navigator, SB_VERT, &low, &high);
     const struct {
         std::string label;
         double fraction, lowest, highest;
-    } drags[] = {{"to the middle", 0.5, 0.45, 0.55}, {"past the end of its travel", 1.1, 0.999, 1}};
+        std::string ending;
+    } drags[] = {{"to the middle", 0.5, 0.45, 0.55, "the text goes on"},
+                 {"past the end of its travel", 1.1, 0.999, 1, "a full page to the end"}};
     for (const auto &d : drags) {
         CAPTURE(d.label);
         drag_thumb(navigator, d.fraction);
@@ -139,10 +171,68 @@ TEST_CASE("the scroll bar follows each new text; scroll codes, keys and the thum
         CHECK(at >= d.lowest);
         CHECK(at <= d.highest);
         CHECK(line_starts[0] == document.anchor_pos);
-        CHECK(GetScrollPos(navigator, SB_VERT) == (int)(document.anchor_pos / chars_per_line));
+        CHECK(page_ending() == d.ending);
+        CHECK(GetScrollPos(navigator, SB_VERT) ==
+              (d.fraction > 1 ? high : (int)(document.anchor_pos / chars_per_line)));
     }
     const std::string last_line = line_text;
     CHECK(last_line.substr(last_line.size() > 11 ? last_line.size() - 11 : 0) == "word999999.");
 
+    stop_program();
+}
+
+TEST_CASE("the wheel scrolls the page by the system's lines a notch with the thumb following, "
+          "in a short text and a long one; at the end the last page stays") {
+    HWND navigator = start_with(navigator_window, {CMD_NAVIGATOR});
+    size_client(navigator, 400, 300);
+    UINT per_notch = 0;
+    SystemParametersInfoA(SPI_GETWHEELSCROLLLINES, 0, &per_notch, 0);
+    REQUIRE(per_notch > 0);
+    REQUIRE(per_notch < lines_per_page);
+    const std::string long_text = numbered_words(1000000), short_text = "a few words";
+    const uint32_t middle = (uint32_t)long_text.find("word500000 ");
+    const struct {
+        std::string label;
+        const std::string &text;
+        uint32_t from;   // the page's top before; past the end: the last page
+        int turn, turns; // one turn of the wheel, and how many
+        int lines;       // down by the lines laid out (negative: up by as many lines' worth)
+    } cases[] = {
+        {"a notch down", long_text, middle, -WHEEL_DELTA, 1, (int)per_notch},
+        {"a notch up", long_text, middle, WHEEL_DELTA, 1, -(int)per_notch},
+        {"two notches down", long_text, middle, -2 * WHEEL_DELTA, 1, 2 * (int)per_notch},
+        {"two half notches make one", long_text, middle, -WHEEL_DELTA / 2, 2, (int)per_notch},
+        {"a notch down on the last page", long_text, UINT32_MAX, -WHEEL_DELTA, 1, 0},
+        {"a notch down in a text that fits", short_text, 0, -WHEEL_DELTA, 1, 0},
+    };
+    for (const auto &c : cases) {
+        CAPTURE(c.label);
+        if (document.text_length != c.text.size())
+            load_text(c.text);
+        int low = -1, high = -1;
+        GetScrollRange(navigator, SB_VERT, &low, &high);
+        if (c.from == UINT32_MAX)
+            SendMessageA(navigator, WM_VSCROLL, SB_BOTTOM, 0);
+        else {
+            document.anchor_pos = c.from;
+            SetScrollPos(navigator, SB_VERT, (int)(c.from / chars_per_line), FALSE);
+            RedrawWindow(navigator, NULL, NULL, RDW_INVALIDATE | RDW_UPDATENOW);
+        }
+        const uint32_t before = document.anchor_pos;
+        const uint32_t below = line_starts[c.lines > 0 ? c.lines : 0];
+        const int thumb = GetScrollPos(navigator, SB_VERT);
+        for (int i = 0; i < c.turns; i++)
+            turn_wheel(navigator, c.turn);
+        pump_messages();
+        if (c.lines > 0)
+            CHECK(document.anchor_pos == below);
+        else if (c.lines < 0) {
+            CHECK(document.anchor_pos < before - (uint32_t)(-c.lines) * chars_per_line / 2);
+            CHECK(document.anchor_pos > before - (uint32_t)(-c.lines) * chars_per_line * 2);
+        } else
+            CHECK(document.anchor_pos == before);
+        CHECK(GetScrollPos(navigator, SB_VERT) == (c.lines ? thumb + c.lines : high));
+        CHECK(page_ending() != "part of a page to the end");
+    }
     stop_program();
 }

@@ -153,7 +153,9 @@ TEST_CASE("each kind of file fills the Document through the Open command; a file
         CAPTURE(c.label);
         write_whole_file(path, "one two three");
         answer_next_open_dialog(path);
-        REQUIRE(open_file_dialog(NULL) == 1);
+        char chosen[MAX_PATH];
+        REQUIRE(open_file_dialog(NULL, chosen) == 1);
+        REQUIRE(examine_chosen_file(chosen, NULL) == 1);
         if (c.read)
             write_whole_file(path, c.read);
         else
