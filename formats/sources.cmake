@@ -3,5 +3,6 @@
 list(APPEND TAVRIN_PURE_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/file_kind.cpp
     ${CMAKE_CURRENT_LIST_DIR}/html_text.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/unicode_text.cpp
     ${CMAKE_CURRENT_LIST_DIR}/word_text.cpp
 )
