@@ -3,6 +3,7 @@
 list(APPEND TAVRIN_PURE_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/archive_kind.cpp
     ${CMAKE_CURRENT_LIST_DIR}/file_kind.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/head_kind.cpp
     ${CMAKE_CURRENT_LIST_DIR}/html_text.cpp
     ${CMAKE_CURRENT_LIST_DIR}/unicode_text.cpp
     ${CMAKE_CURRENT_LIST_DIR}/word_text.cpp
