@@ -2,7 +2,10 @@
 # here draws or reads a file, so all of it builds natively too.
 list(APPEND TAVRIN_PURE_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/file_kind.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/html_entities.cpp
     ${CMAKE_CURRENT_LIST_DIR}/html_text.cpp
     ${CMAKE_CURRENT_LIST_DIR}/unicode_text.cpp
     ${CMAKE_CURRENT_LIST_DIR}/word_text.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/xml_reader.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/xml_text.cpp
 )
