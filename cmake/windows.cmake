@@ -4,7 +4,10 @@ enable_language(RC)
 add_library(tavrin_core STATIC ${TAVRIN_PURE_SOURCES} ${TAVRIN_WIN32_SOURCES})
 target_include_directories(tavrin_core PUBLIC ${CMAKE_SOURCE_DIR})
 target_compile_options(tavrin_core PRIVATE ${TAVRIN_WARNINGS} -fno-exceptions -fno-rtti)
-target_link_libraries(tavrin_core PUBLIC user32 gdi32 comdlg32 winmm)
+# zlib from libz-mingw-w64-dev, by the archive's own name: the import library
+# beside it would make the program need zlib1.dll.
+find_library(TAVRIN_ZLIB NAMES libz.a REQUIRED)
+target_link_libraries(tavrin_core PUBLIC ${TAVRIN_ZLIB} user32 gdi32 comdlg32 winmm)
 
 add_library(tavrin_resources OBJECT resources/tavrin.rc)
 target_include_directories(tavrin_resources PRIVATE ${CMAKE_SOURCE_DIR}/resources)

@@ -8,7 +8,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 . tools/hosts.sh
 packages=(cmake make g++ libgtest-dev doctest-dev g++-mingw-w64-i686 g++-mingw-w64-x86-64
-          wine wine64 xvfb xdotool imagemagick fonts-liberation zip unzip)
+          wine wine64 xvfb xdotool imagemagick fonts-liberation zip unzip pandoc
+          zlib1g-dev libz-mingw-w64-dev)
 tavrin_64bit_only || packages+=(wine32:i386)
 missing=()
 for p in "${packages[@]}"; do
