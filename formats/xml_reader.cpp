@@ -9,28 +9,28 @@ enum { REPLACEMENT = 0xFFFD };
 
 enum {
     S_TEXT,
-    S_TAG_OPEN,          // after '<'
-    S_START_NAME,        // an element's name
-    S_IN_TAG,            // between attributes
+    S_TAG_OPEN,   // after '<'
+    S_START_NAME, // an element's name
+    S_IN_TAG,     // between attributes
     S_ATTRIBUTE_NAME,
     S_BEFORE_EQUALS,
     S_BEFORE_VALUE,
-    S_VALUE,             // inside quotes
+    S_VALUE, // inside quotes
     S_AFTER_VALUE,
-    S_EMPTY_END,         // after the '/' of "/>"
-    S_END_NAME,          // after "</"
+    S_EMPTY_END, // after the '/' of "/>"
+    S_END_NAME,  // after "</"
     S_AFTER_END_NAME,
-    S_BANG,              // after "<!"
-    S_WORD,              // matching expected, then return_state
+    S_BANG, // after "<!"
+    S_WORD, // matching expected, then return_state
     S_COMMENT,
     S_CDATA,
     S_DOCTYPE,
-    S_DOCTYPE_SUBSET,    // between '[' and ']'
+    S_DOCTYPE_SUBSET, // between '[' and ']'
     S_SUBSET_COMMENT,
     S_PI_TARGET,
     S_PI,
     S_DECLARATION,
-    S_REFERENCE,         // after '&'
+    S_REFERENCE, // after '&'
 };
 
 static void fail(xml_reader *reader, int failure) {
@@ -208,8 +208,7 @@ static void end_attribute(xml_reader *reader) {
 }
 
 static void add_value_char(xml_reader *reader, uint32_t c) {
-    if (!reader->value_cut &&
-        !append_utf8(reader->value, XML_VALUE_SIZE, &reader->value_length, c))
+    if (!reader->value_cut && !append_utf8(reader->value, XML_VALUE_SIZE, &reader->value_length, c))
         reader->value_cut = 1;
 }
 
@@ -349,8 +348,7 @@ static void end_declaration(xml_reader *reader) {
     if (code_page == 0)
         fail(reader, XML_UNSUPPORTED_ENCODING);
     else if (code_page != CODE_PAGE_UTF8 && code_page != CODE_PAGE_UTF16LE &&
-             code_page != CODE_PAGE_UTF16BE && reader->encoding == DECODE_UTF8 &&
-             !reader->marked)
+             code_page != CODE_PAGE_UTF16BE && reader->encoding == DECODE_UTF8 && !reader->marked)
         use_single_byte_code_page(reader, code_page);
 }
 
@@ -559,8 +557,8 @@ static void take_char(xml_reader *reader, uint32_t c) {
             fail(reader, XML_NOT_WELL_FORMED);
             break;
         }
-        reader->may_declare = reader->may_declare && reader->name_length == 3 &&
-                              memcmp(reader->name, "xml", 3) == 0;
+        reader->may_declare =
+            reader->may_declare && reader->name_length == 3 && memcmp(reader->name, "xml", 3) == 0;
         reader->declaration_length = 0;
         reader->matched = 0;
         reader->state = reader->may_declare ? S_DECLARATION : S_PI;
@@ -577,13 +575,11 @@ static void take_char(xml_reader *reader, uint32_t c) {
         }
         reader->matched = c == '?';
         if (reader->state == S_DECLARATION && !reader->matched &&
-            !append_utf8(reader->declaration, XML_DECLARATION_SIZE - 1,
-                         &reader->declaration_length, c))
+            !append_utf8(reader->declaration, XML_DECLARATION_SIZE - 1, &reader->declaration_length,
+                         c))
             fail(reader, XML_TOO_DEEP);
         break;
-    case S_REFERENCE:
-        take_reference_char(reader, c);
-        break;
+    case S_REFERENCE: take_reference_char(reader, c); break;
     }
 }
 
@@ -643,9 +639,7 @@ static void decode_bytes(xml_reader *reader, const unsigned char *bytes, uint32_
                     take_char(reader, code_points[k]);
             }
             break;
-        case DECODE_SINGLE_BYTE:
-            take_char(reader, reader->single_byte[b]);
-            break;
+        case DECODE_SINGLE_BYTE: take_char(reader, reader->single_byte[b]); break;
         default:
             if (!reader->have_byte) {
                 reader->byte = b;
@@ -653,8 +647,9 @@ static void decode_bytes(xml_reader *reader, const unsigned char *bytes, uint32_
             } else {
                 reader->have_byte = 0;
                 uint32_t first = reader->byte;
-                take_utf16_unit(reader, reader->encoding == DECODE_UTF16BE ? first << 8 | b
-                                                                           : (uint32_t)b << 8 | first);
+                take_utf16_unit(reader, reader->encoding == DECODE_UTF16BE
+                                            ? first << 8 | b
+                                            : (uint32_t)b << 8 | first);
             }
             break;
         }

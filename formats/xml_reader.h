@@ -35,8 +35,8 @@ struct xml_reader;
 // to go on, 0 to stop the reading (XML_STOPPED).
 struct xml_handler {
     int (*open)(xml_reader *reader, const char *name, uint32_t length);
-    int (*attribute)(xml_reader *reader, const char *name, uint32_t name_length,
-                     const char *value, uint32_t value_length, int value_cut);
+    int (*attribute)(xml_reader *reader, const char *name, uint32_t name_length, const char *value,
+                     uint32_t value_length, int value_cut);
     int (*close)(xml_reader *reader, const char *name, uint32_t length);
 };
 
@@ -59,12 +59,12 @@ struct xml_reader {
 
     // Syntax.
     int state;
-    int return_state;      // where a reference or a fixed word leads back to
-    const char *expected;  // a fixed word being matched ("CDATA[", ...)
-    uint32_t matched;      // how much of it, or of "-->", "]]>", "?>"
-    int quote;             // the quote an attribute value or DOCTYPE literal is in
-    uint32_t characters;   // how many characters came, counted up to 2
-    int may_declare;       // the processing instruction opened the document
+    int return_state;     // where a reference or a fixed word leads back to
+    const char *expected; // a fixed word being matched ("CDATA[", ...)
+    uint32_t matched;     // how much of it, or of "-->", "]]>", "?>"
+    int quote;            // the quote an attribute value or DOCTYPE literal is in
+    uint32_t characters;  // how many characters came, counted up to 2
+    int may_declare;      // the processing instruction opened the document
     int root_seen;
     uint32_t depth;
     uint32_t names_used;

@@ -4,12 +4,12 @@
 
 // What an element does to the text, by its name without its prefix.
 enum {
-    READ = 1,   // its text is read (unless inside a DROP)
-    DROP = 2,   // its text is left out
-    BLOCK = 4,  // a line break before and after it
-    BREAK = 8,  // a line break where it stands
-    TAB = 16,   // a tab where it stands
-    PRE = 32,   // its line ends are kept
+    READ = 1,  // its text is read (unless inside a DROP)
+    DROP = 2,  // its text is left out
+    BLOCK = 4, // a line break before and after it
+    BREAK = 8, // a line break where it stands
+    TAB = 16,  // a tab where it stands
+    PRE = 32,  // its line ends are kept
 };
 
 struct element_role {
@@ -18,33 +18,33 @@ struct element_role {
 };
 
 static const element_role xhtml_roles[] = {
-    {"body", READ},         {"head", DROP},      {"script", DROP},       {"style", DROP},
-    {"template", DROP},     {"br", BREAK},       {"hr", BREAK},          {"pre", BLOCK | PRE},
-    {"p", BLOCK},           {"div", BLOCK},      {"h1", BLOCK},          {"h2", BLOCK},
-    {"h3", BLOCK},          {"h4", BLOCK},       {"h5", BLOCK},          {"h6", BLOCK},
-    {"li", BLOCK},          {"ul", BLOCK},       {"ol", BLOCK},          {"dl", BLOCK},
-    {"dt", BLOCK},          {"dd", BLOCK},       {"td", BLOCK},          {"th", BLOCK},
-    {"tr", BLOCK},          {"table", BLOCK},    {"caption", BLOCK},     {"blockquote", BLOCK},
-    {"section", BLOCK},     {"article", BLOCK},  {"aside", BLOCK},       {"header", BLOCK},
-    {"footer", BLOCK},      {"nav", BLOCK},      {"main", BLOCK},        {"figure", BLOCK},
-    {"figcaption", BLOCK},  {"address", BLOCK},  {"hgroup", BLOCK},      {"details", BLOCK},
+    {"body", READ},        {"head", DROP},     {"script", DROP},   {"style", DROP},
+    {"template", DROP},    {"br", BREAK},      {"hr", BREAK},      {"pre", BLOCK | PRE},
+    {"p", BLOCK},          {"div", BLOCK},     {"h1", BLOCK},      {"h2", BLOCK},
+    {"h3", BLOCK},         {"h4", BLOCK},      {"h5", BLOCK},      {"h6", BLOCK},
+    {"li", BLOCK},         {"ul", BLOCK},      {"ol", BLOCK},      {"dl", BLOCK},
+    {"dt", BLOCK},         {"dd", BLOCK},      {"td", BLOCK},      {"th", BLOCK},
+    {"tr", BLOCK},         {"table", BLOCK},   {"caption", BLOCK}, {"blockquote", BLOCK},
+    {"section", BLOCK},    {"article", BLOCK}, {"aside", BLOCK},   {"header", BLOCK},
+    {"footer", BLOCK},     {"nav", BLOCK},     {"main", BLOCK},    {"figure", BLOCK},
+    {"figcaption", BLOCK}, {"address", BLOCK}, {"hgroup", BLOCK},  {"details", BLOCK},
     {"summary", BLOCK},
 };
 
 static const element_role fb2_roles[] = {
-    {"body", READ},       {"binary", DROP},       {"description", DROP}, {"empty-line", BREAK},
-    {"p", BLOCK},         {"title", BLOCK},       {"subtitle", BLOCK},   {"v", BLOCK},
-    {"stanza", BLOCK},    {"epigraph", BLOCK},    {"text-author", BLOCK}, {"td", BLOCK},
-    {"th", BLOCK},        {"tr", BLOCK},          {"section", BLOCK},    {"poem", BLOCK},
-    {"cite", BLOCK},      {"annotation", BLOCK},  {"date", BLOCK},
+    {"body", READ},    {"binary", DROP},      {"description", DROP},  {"empty-line", BREAK},
+    {"p", BLOCK},      {"title", BLOCK},      {"subtitle", BLOCK},    {"v", BLOCK},
+    {"stanza", BLOCK}, {"epigraph", BLOCK},   {"text-author", BLOCK}, {"td", BLOCK},
+    {"th", BLOCK},     {"tr", BLOCK},         {"section", BLOCK},     {"poem", BLOCK},
+    {"cite", BLOCK},   {"annotation", BLOCK}, {"date", BLOCK},
 };
 
 // A w:tab among the paragraph's properties is a tab stop, not a tab; it comes
 // first in the paragraph, where the paragraph's line break outranks it. The
 // fallback of alternative content repeats what its choice holds.
 static const element_role docx_roles[] = {
-    {"t", READ}, {"p", BLOCK}, {"tc", BLOCK}, {"tab", TAB}, {"br", BREAK}, {"cr", BREAK},
-    {"Fallback", DROP},
+    {"t", READ},   {"p", BLOCK},  {"tc", BLOCK},      {"tab", TAB},
+    {"br", BREAK}, {"cr", BREAK}, {"Fallback", DROP},
 };
 
 static int role_of(const xml_text_state *state, const char *name, uint32_t length) {
@@ -127,8 +127,8 @@ static void begin_depths(xml_text_state *state) {
     state->pre_depth = 0;
 }
 
-void begin_xml_text(xml_text_state *state, int profile, code_page_table code_pages,
-                    unit_sink sink, void *sink_context) {
+void begin_xml_text(xml_text_state *state, int profile, code_page_table code_pages, unit_sink sink,
+                    void *sink_context) {
     state->profile = profile;
     begin_depths(state);
     begin_xml_reader(&state->reader, &text_handler, state, code_pages, sink, sink_context);

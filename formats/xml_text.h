@@ -17,8 +17,8 @@ struct xml_text_state {
     uint32_t pre_depth;  // open elements whose line ends are kept
 };
 
-void begin_xml_text(xml_text_state *state, int profile, code_page_table code_pages,
-                    unit_sink sink, void *sink_context);
+void begin_xml_text(xml_text_state *state, int profile, code_page_table code_pages, unit_sink sink,
+                    void *sink_context);
 // Another document (the next chapter) whose text follows on a new line.
 void next_xml_text_document(xml_text_state *state);
 // XML_OK to go on, or an xml_reader failure.
