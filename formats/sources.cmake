@@ -2,6 +2,7 @@
 # here draws or reads a file, so all of it builds natively too.
 list(APPEND TAVRIN_PURE_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/archive_kind.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/book_package.cpp
     ${CMAKE_CURRENT_LIST_DIR}/file_kind.cpp
     ${CMAKE_CURRENT_LIST_DIR}/html_entities.cpp
     ${CMAKE_CURRENT_LIST_DIR}/html_text.cpp
