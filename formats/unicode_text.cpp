@@ -299,14 +299,22 @@ struct named_code_page {
 };
 
 static const named_code_page named_code_pages[] = {
-    {"utf-8", CODE_PAGE_UTF8},         {"utf8", CODE_PAGE_UTF8},
-    {"us-ascii", CODE_PAGE_UTF8},      {"ascii", CODE_PAGE_UTF8},
-    {"utf-16", CODE_PAGE_UTF16LE},     {"utf-16le", CODE_PAGE_UTF16LE},
-    {"utf-16be", CODE_PAGE_UTF16BE},   {"latin1", CODE_PAGE_LATIN1},
-    {"l1", CODE_PAGE_LATIN1},          {"koi8-r", 20866},
-    {"koi8-u", 21866},                 {"ibm866", 866},
-    {"cp866", 866},                    {"windows-874", 874},
-    {"macintosh", 10000},              {"x-mac-cyrillic", 10007},
+    {"utf-8", CODE_PAGE_UTF8},
+    {"utf8", CODE_PAGE_UTF8},
+    {"us-ascii", CODE_PAGE_UTF8},
+    {"ascii", CODE_PAGE_UTF8},
+    {"utf-16", CODE_PAGE_UTF16LE},
+    {"utf-16le", CODE_PAGE_UTF16LE},
+    {"utf-16be", CODE_PAGE_UTF16BE},
+    {"latin1", CODE_PAGE_LATIN1},
+    {"l1", CODE_PAGE_LATIN1},
+    {"koi8-r", 20866},
+    {"koi8-u", 21866},
+    {"ibm866", 866},
+    {"cp866", 866},
+    {"windows-874", 874},
+    {"macintosh", 10000},
+    {"x-mac-cyrillic", 10007},
 };
 
 int encoding_code_page(const char *name, uint32_t length) {
@@ -343,8 +351,8 @@ int html_charset(const unsigned char *bytes, uint32_t count) {
         if (!starts_with((const char *)bytes + i, count - i, word, &rest))
             continue;
         uint32_t at = i + word_length;
-        while (at < count && (bytes[at] == ' ' || bytes[at] == '\t' || bytes[at] == '\r' ||
-                              bytes[at] == '\n'))
+        while (at < count &&
+               (bytes[at] == ' ' || bytes[at] == '\t' || bytes[at] == '\r' || bytes[at] == '\n'))
             at++;
         if (at == count || bytes[at] != '=')
             continue;

@@ -72,8 +72,8 @@ struct text_decoder {
     int encoding; // TEXT_UTF8, TEXT_UTF16LE or TEXT_UTF16BE
     int started;  // a character has been decoded, so U+FEFF is text now
     utf8_state utf8;
-    int have_byte;         // UTF-16: the first byte of a unit has come
-    unsigned char byte;    // ... and this is it
+    int have_byte;           // UTF-16: the first byte of a unit has come
+    unsigned char byte;      // ... and this is it
     uint16_t high_surrogate; // UTF-16: waiting for its low half, or 0
     unit_output out;
 };

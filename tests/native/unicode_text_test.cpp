@@ -10,8 +10,7 @@
 typedef std::vector<uint16_t> units;
 
 static int collect(void *context, const uint16_t *data, uint32_t count) {
-    static_cast<units *>(context)->insert(static_cast<units *>(context)->end(), data,
-                                          data + count);
+    static_cast<units *>(context)->insert(static_cast<units *>(context)->end(), data, data + count);
     return 1;
 }
 
@@ -117,25 +116,55 @@ TEST(UnicodeText, DecodingAtEveryChunkSplit) {
         std::string bytes;
         units expected;
     } cases[] = {
-        {"UTF-8 mark dropped", TEXT_UTF8, "\xEF\xBB\xBF\xD0\x93" "a", {0x413, 'a'}},
+        {"UTF-8 mark dropped",
+         TEXT_UTF8,
+         "\xEF\xBB\xBF\xD0\x93"
+         "a",
+         {0x413, 'a'}},
         {"UTF-8 U+FEFF after the start kept", TEXT_UTF8, "a\xEF\xBB\xBF", {'a', 0xFEFF}},
-        {"UTF-8 two, three and four bytes", TEXT_UTF8, "\xC3\xA9\xE2\x80\x94\xF0\x9F\x98\x80",
+        {"UTF-8 two, three and four bytes",
+         TEXT_UTF8,
+         "\xC3\xA9\xE2\x80\x94\xF0\x9F\x98\x80",
          {0xE9, 0x2014, 0xD83D, 0xDE00}},
-        {"UTF-8 malformed byte, then ASCII", TEXT_UTF8, "a\xFF" "b", {'a', 0xFFFD, 'b'}},
-        {"UTF-8 sequence broken by ASCII", TEXT_UTF8, "\xE2\x80" "b", {0xFFFD, 'b'}},
+        {"UTF-8 malformed byte, then ASCII",
+         TEXT_UTF8,
+         "a\xFF"
+         "b",
+         {'a', 0xFFFD, 'b'}},
+        {"UTF-8 sequence broken by ASCII",
+         TEXT_UTF8,
+         "\xE2\x80"
+         "b",
+         {0xFFFD, 'b'}},
         {"UTF-8 surrogate", TEXT_UTF8, "\xED\xA0\x80", {0xFFFD, 0xFFFD, 0xFFFD}},
         {"UTF-8 cut at the end", TEXT_UTF8, "a\xE2\x80", {'a', 0xFFFD}},
-        {"UTF-16LE mark dropped", TEXT_UTF16LE, std::string("\xFF\xFE\x13\x04" "a\0", 6),
+        {"UTF-16LE mark dropped",
+         TEXT_UTF16LE,
+         std::string("\xFF\xFE\x13\x04"
+                     "a\0",
+                     6),
          {0x413, 'a'}},
-        {"UTF-16BE mark dropped", TEXT_UTF16BE, std::string("\xFE\xFF\x04\x13\0a", 6),
+        {"UTF-16BE mark dropped",
+         TEXT_UTF16BE,
+         std::string("\xFE\xFF\x04\x13\0a", 6),
          {0x413, 'a'}},
         {"UTF-16LE pair", TEXT_UTF16LE, std::string("\x3D\xD8\x00\xDE", 4), {0xD83D, 0xDE00}},
         {"UTF-16LE odd last byte", TEXT_UTF16LE, std::string("a\0b", 3), {'a', 0xFFFD}},
-        {"UTF-16LE lone low surrogate", TEXT_UTF16LE, std::string("\x00\xDC" "a\0", 4),
+        {"UTF-16LE lone low surrogate",
+         TEXT_UTF16LE,
+         std::string("\x00\xDC"
+                     "a\0",
+                     4),
          {0xFFFD, 'a'}},
-        {"UTF-16LE high surrogate then a letter", TEXT_UTF16LE, std::string("\x3D\xD8" "a\0", 4),
+        {"UTF-16LE high surrogate then a letter",
+         TEXT_UTF16LE,
+         std::string("\x3D\xD8"
+                     "a\0",
+                     4),
          {0xFFFD, 'a'}},
-        {"UTF-16BE high surrogate at the end", TEXT_UTF16BE, std::string("\0a\xD8\x3D", 4),
+        {"UTF-16BE high surrogate at the end",
+         TEXT_UTF16BE,
+         std::string("\0a\xD8\x3D", 4),
          {'a', 0xFFFD}},
     };
     for (const auto &c : cases)
@@ -165,8 +194,8 @@ TEST(UnicodeText, StoppedSinkIsNotCalledAgain) {
     text_decoder decoder;
     begin_text_decoder(&decoder, TEXT_UTF8, stop_at_once, &calls);
     std::string text(5000, 'a');
-    EXPECT_EQ(0, feed_text_decoder(&decoder, (const unsigned char *)text.data(),
-                                   (uint32_t)text.size()));
+    EXPECT_EQ(
+        0, feed_text_decoder(&decoder, (const unsigned char *)text.data(), (uint32_t)text.size()));
     EXPECT_EQ(0, feed_text_decoder(&decoder, (const unsigned char *)text.data(), 10));
     EXPECT_EQ(0, finish_text_decoder(&decoder));
     EXPECT_EQ(1, calls);
@@ -177,10 +206,18 @@ TEST(UnicodeText, EncodingNames) {
         std::string name;
         int code_page;
     } cases[] = {
-        {"UTF-8", CODE_PAGE_UTF8},  {"utf-16", CODE_PAGE_UTF16LE}, {"windows-1251", 1251},
-        {"CP1250", 1250},           {"ISO-8859-1", CODE_PAGE_LATIN1}, {"iso-8859-5", 28595},
-        {"KOI8-R", 20866},          {"windows-1259", 0},           {"iso-8859-12", 0},
-        {"shift_jis", 0},           {"utf-8x", 0},                 {"", 0},
+        {"UTF-8", CODE_PAGE_UTF8},
+        {"utf-16", CODE_PAGE_UTF16LE},
+        {"windows-1251", 1251},
+        {"CP1250", 1250},
+        {"ISO-8859-1", CODE_PAGE_LATIN1},
+        {"iso-8859-5", 28595},
+        {"KOI8-R", 20866},
+        {"windows-1259", 0},
+        {"iso-8859-12", 0},
+        {"shift_jis", 0},
+        {"utf-8x", 0},
+        {"", 0},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
@@ -194,8 +231,9 @@ TEST(UnicodeText, HtmlCharset) {
         int code_page;
     } cases[] = {
         {"meta charset", "<html><head><meta charset=\"UTF-8\">", CODE_PAGE_UTF8},
-        {"content type", "<meta http-equiv=\"Content-Type\" content=\"text/html; "
-                         "charset=windows-1251\">",
+        {"content type",
+         "<meta http-equiv=\"Content-Type\" content=\"text/html; "
+         "charset=windows-1251\">",
          1251},
         {"blanks and single quotes", "<meta charset = 'utf-8'>", CODE_PAGE_UTF8},
         {"the word without a value", "<p>the charset of a page</p>", 0},
