@@ -45,7 +45,7 @@ configure_file(${TAVRIN_DOCTEST_HEADER} ${CMAKE_BINARY_DIR}/doctest/doctest.h CO
 file(GLOB TAVRIN_WIN32_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/win32/*.cpp)
 add_executable(tavrin_win32_tests ${TAVRIN_WIN32_TESTS} $<TARGET_OBJECTS:tavrin_resources>)
 target_include_directories(tavrin_win32_tests PRIVATE ${CMAKE_BINARY_DIR}/doctest
-                           ${CMAKE_SOURCE_DIR}/tests/win32)
+                           ${CMAKE_SOURCE_DIR}/tests/win32 ${CMAKE_SOURCE_DIR}/tests/shared)
 target_compile_definitions(tavrin_win32_tests PRIVATE DOCTEST_CONFIG_NO_MULTITHREADING
                            DOCTEST_CONFIG_NO_POSIX_SIGNALS)
 target_compile_options(tavrin_win32_tests PRIVATE ${TAVRIN_WARNINGS})
@@ -81,6 +81,14 @@ foreach(test_file ${TAVRIN_WIN32_TESTS})
             "WINEPREFIX=${TAVRIN_WINE_PREFIX};WINEARCH=${TAVRIN_ARCH};TAVRIN_WINE_LOADER=${TAVRIN_WINE_LOADER}")
     endforeach()
 endforeach()
+
+# The books again on a Western system (code page 1252), where a Latin-1 letter
+# comes through and Cyrillic cannot.
+add_test(NAME ${TAVRIN_ARCH}.nt.books_1252
+         COMMAND ${TAVRIN_WINE_RUN} $<TARGET_FILE:tavrin_win32_tests> -sf=*books.cpp -nv
+         WORKING_DIRECTORY ${TAVRIN_TEST_RUN_DIR})
+set_tests_properties(${TAVRIN_ARCH}.nt.books_1252 PROPERTIES TIMEOUT 300 ENVIRONMENT
+    "WINEPREFIX=${TAVRIN_WINE_PREFIX};WINEARCH=${TAVRIN_ARCH};TAVRIN_WINE_LOADER=${TAVRIN_WINE_LOADER};TAVRIN_LOCALE=C")
 
 file(GLOB TAVRIN_WIN32_BENCHMARKS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/bench/win32_*.cpp)
 foreach(bench_file ${TAVRIN_WIN32_BENCHMARKS})

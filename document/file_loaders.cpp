@@ -15,6 +15,10 @@ static const loader_row loader_rows[] = {
     {FILE_WORD, load_word},
     {FILE_UTF8_TEXT, load_utf8_text},
     {FILE_UTF16_TEXT, load_utf16_text},
+    {FILE_EPUB, load_epub},
+    {FILE_DOCX, load_docx},
+    {FILE_FB2, load_fb2},
+    {FILE_FB2_ZIP, load_fb2_zip},
 };
 
 void load_file_of_kind(int kind, const char *path, uint64_t size) {

@@ -18,6 +18,10 @@ void load_html(HANDLE file, uint64_t size);
 void load_word(HANDLE file, uint64_t size);
 void load_utf8_text(HANDLE file, uint64_t size);
 void load_utf16_text(HANDLE file, uint64_t size);
+void load_epub(HANDLE file, uint64_t size);
+void load_docx(HANDLE file, uint64_t size);
+void load_fb2(HANDLE file, uint64_t size);
+void load_fb2_zip(HANDLE file, uint64_t size);
 
 // What the loaders share.
 
