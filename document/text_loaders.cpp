@@ -43,19 +43,38 @@ static uint32_t fill_utf8_text(HANDLE file, unsigned char *text, uint32_t length
     return convert_utf8_in_place(text, read_into_text(file, text, length, 0, 0), 1);
 }
 
+// UTF-16 goes to the system's conversion as it stands, a run of units at a
+// time; a surrogate pair cut by a run's end waits for the next run, and an
+// odd last byte is a character that cannot be read.
 static uint32_t fill_utf16_text(HANDLE file, unsigned char *text, uint32_t length) {
+    enum { RUN = 1 << 15 };
+    static uint16_t run[RUN + 1];
     uint32_t got = read_into_text(file, text, length, 0, 0);
     uint32_t mark = 0;
-    int encoding = byte_order_mark(text, got, &mark);
+    int big_endian = byte_order_mark(text, got, &mark) == TEXT_UTF16BE;
     // Each unit takes two bytes and gives at most two, so the converted text
     // never overtakes the bytes still to read.
     ansi_output out;
     begin_ansi_output(&out, text, got);
-    text_decoder decoder;
-    begin_text_decoder(&decoder, encoding == TEXT_UTF16BE ? TEXT_UTF16BE : TEXT_UTF16LE,
-                       put_units_as_ansi, &out);
-    feed_text_decoder(&decoder, text, got);
-    finish_text_decoder(&decoder);
+    uint32_t held = 0; // a high surrogate carried into the next run
+    for (uint32_t at = mark; at + 1 < got;) {
+        uint32_t count = held;
+        for (; count < RUN && at + 1 < got; at += 2) {
+            unsigned char first = text[at], second = text[at + 1];
+            run[count++] = big_endian ? (uint16_t)(first << 8 | second)
+                                      : (uint16_t)(second << 8 | first);
+        }
+        held = at + 1 < got && run[count - 1] >= 0xD800 && run[count - 1] < 0xDC00;
+        put_units_as_ansi(&out, run, count - held);
+        if (held)
+            run[0] = run[count - 1];
+    }
+    if (held)
+        put_units_as_ansi(&out, run, 1);
+    if ((got - mark) % 2) {
+        const uint16_t replacement = 0xFFFD;
+        put_units_as_ansi(&out, &replacement, 1);
+    }
     text[out.length] = 0;
     return out.length;
 }
