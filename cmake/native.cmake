@@ -6,6 +6,8 @@ set(TAVRIN_SANITIZERS -fsanitize=address,undefined -fno-sanitize-recover=all
 add_library(tavrin_pure STATIC ${TAVRIN_PURE_SOURCES})
 target_include_directories(tavrin_pure PUBLIC ${CMAKE_SOURCE_DIR})
 target_compile_options(tavrin_pure PRIVATE ${TAVRIN_WARNINGS} -fno-exceptions -fno-rtti)
+find_package(ZLIB REQUIRED)
+target_link_libraries(tavrin_pure PUBLIC ZLIB::ZLIB)
 
 option(TAVRIN_SANITIZE "Build the native tests under the sanitizers" ON)
 if(TAVRIN_SANITIZE)
@@ -30,6 +32,7 @@ foreach(bench_file ${TAVRIN_NATIVE_BENCHMARKS})
     add_executable(${name} ${bench_file} ${TAVRIN_PURE_SOURCES})
     target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR})
     target_compile_options(${name} PRIVATE -O2)
+    target_link_libraries(${name} PRIVATE ZLIB::ZLIB)
 endforeach()
 
 # Fuzz targets, built when the compiler is clang (libFuzzer).

@@ -62,6 +62,16 @@ unsigned char *resize_text_block(uint32_t length) {
     return text;
 }
 
+void shrink_text_block(uint32_t length) {
+    HGLOBAL block = (HGLOBAL)document.text_block;
+    GlobalUnlock(block);
+    HGLOBAL smaller = GlobalReAlloc(block, (SIZE_T)length + 1, GMEM_MOVEABLE);
+    if (smaller)
+        block = smaller;
+    document.text_block = block;
+    document.text = (unsigned char *)GlobalLock(block);
+}
+
 void commit_text_block(uint32_t length) {
     document.text[length] = 0;
     GlobalUnlock((HGLOBAL)document.text_block);

@@ -26,6 +26,10 @@ int take_clipboard_text();
 // fit); the Document is then untouched. Every byte of the result is zero.
 unsigned char *resize_text_block(uint32_t length);
 
+// Between resize_text_block and commit_text_block: gives back the room a
+// filler made but did not use, keeping length + 1 bytes.
+void shrink_text_block(uint32_t length);
+
 // Finishes a replacement begun by resize_text_block: unlocks the block, makes
 // the new text the Document's with both positions at 0, and tells an open
 // Navigator.

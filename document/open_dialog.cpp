@@ -2,6 +2,7 @@
 #include <commdlg.h>
 #include <dlgs.h>
 #include "document/open_file.h"
+#include "document/file_kinds.h"
 #include "formats/file_kind.h"
 #include "ui/window_handles.h"
 #include "resources/resource.h"
@@ -15,9 +16,12 @@ char file_title[256];
 int document_kind;
 uint64_t file_size;
 
+// Books come after All Files, which stays the third and the one the dialog
+// starts on.
 static const char open_filter[] = "Text Files(*.TXT)\0*.txt\0"
                                   "MS Word Files(*.DOC)\0*.doc\0"
-                                  "All Files(*.*)\0*.*\0";
+                                  "All Files(*.*)\0*.*\0"
+                                  "Books(*.EPUB;*.FB2;*.DOCX)\0*.epub;*.fb2;*.fb2.zip;*.docx\0";
 
 enum { ALL_FILES_FILTER = 3, DIALOG_TEXT_SIZE = 260 };
 
@@ -131,13 +135,14 @@ int examine_chosen_file(const char *path, HWND owner) {
         CloseHandle(file);
         return 0;
     }
-    int kind = decide_file_kind(head, settings.html_as_text);
-    if (kind == FILE_UNRECOGNISED) {
-        show_message_box(owner, "UNKNOWN file type, opening as text", NULL);
-        kind = FILE_PLAIN_TEXT;
+    uint64_t size = ((uint64_t)size_high << 32) | size_low;
+    int kind = decide_chosen_kind(file, size, head, count, settings.html_as_text, owner);
+    if (kind < 0) {
+        CloseHandle(file);
+        return 0;
     }
     document_kind = kind;
-    file_size = ((uint64_t)size_high << 32) | size_low;
+    file_size = size;
     CloseHandle(file);
     return 1;
 }

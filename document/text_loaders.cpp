@@ -1,43 +1,82 @@
 // Plain text and HTML pages: read byte for byte, the mark-up stripped in
-// place as the chunks arrive.
+// place; UTF-8, wherever it shows, is turned into the system's code page.
+#include "document/ansi_output.h"
 #include "document/file_loaders.h"
 #include "formats/html_text.h"
+#include "formats/unicode_text.h"
 #include "ui/message_box.h"
 
-// Large reads keep the loaders close to the speed of reading the file at all,
-// and a quarter megabyte is still in the cache when it is converted; the
-// result is the same with any size.
-enum { READ_CHUNK = 1 << 18 };
-
-static uint32_t smaller(uint32_t a, uint32_t b) {
-    return a < b ? a : b;
-}
-
-// Reads up to length bytes straight into the text, stripping mark-up chunk by
-// chunk when html is given; returns how many bytes arrived.
-static uint32_t read_into_text(HANDLE file, unsigned char *text, uint32_t length,
-                               html_text_state *html) {
-    uint32_t k = 0;
-    while (k < length) {
-        uint32_t got = read_chunk(file, text + k, smaller(length - k, READ_CHUNK));
-        if (got == 0)
-            break;
-        if (html)
-            strip_html_block(html, text + k, text + k, got);
-        k += got;
-    }
-    return k;
-}
-
-static void fill_plain_text(HANDLE file, unsigned char *text, uint32_t length) {
-    if (read_into_text(file, text, length, 0) < length)
+static uint32_t fill_plain_text(HANDLE file, unsigned char *text, uint32_t length) {
+    if (read_into_text(file, text, length, 0, 0) < length)
         show_message_box(NULL, "problem reading file", NULL);
+    return convert_utf8_in_place(text, length, 0);
 }
 
-static void fill_html_text(HANDLE file, unsigned char *text, uint32_t length) {
+// A page that names UTF-8 as its charset is decoded whatever it holds;
+// another, only when it is UTF-8 throughout. Mark-up and entities are left
+// to the stripping as always.
+struct html_reading {
     html_text_state html;
-    begin_html_text(&html);
-    read_into_text(file, text, length, &html);
+    int utf8_declared; // read from the first chunk, before its mark-up goes
+    int first;
+};
+
+static void strip_chunk(void *context, unsigned char *bytes, uint32_t count) {
+    html_reading *reading = (html_reading *)context;
+    if (reading->first)
+        reading->utf8_declared = html_charset(bytes, count) == CODE_PAGE_UTF8;
+    reading->first = 0;
+    strip_html_block(&reading->html, bytes, bytes, count);
+}
+
+static uint32_t fill_html_text(HANDLE file, unsigned char *text, uint32_t length) {
+    html_reading reading;
+    begin_html_text(&reading.html);
+    reading.utf8_declared = 0;
+    reading.first = 1;
+    read_into_text(file, text, length, strip_chunk, &reading);
+    return convert_utf8_in_place(text, length, reading.utf8_declared);
+}
+
+// Text that says it is UTF-8 (by its mark or by the whole of it) or UTF-16.
+static uint32_t fill_utf8_text(HANDLE file, unsigned char *text, uint32_t length) {
+    return convert_utf8_in_place(text, read_into_text(file, text, length, 0, 0), 1);
+}
+
+// UTF-16 goes to the system's conversion as it stands, a run of units at a
+// time; a surrogate pair cut by a run's end waits for the next run, and an
+// odd last byte is a character that cannot be read.
+static uint32_t fill_utf16_text(HANDLE file, unsigned char *text, uint32_t length) {
+    enum { RUN = 1 << 15 };
+    static uint16_t run[RUN + 1];
+    uint32_t got = read_into_text(file, text, length, 0, 0);
+    uint32_t mark = 0;
+    int big_endian = byte_order_mark(text, got, &mark) == TEXT_UTF16BE;
+    // Each unit takes two bytes and gives at most two, so the converted text
+    // never overtakes the bytes still to read.
+    ansi_output out;
+    begin_ansi_output(&out, text, got);
+    uint32_t held = 0; // a high surrogate carried into the next run
+    for (uint32_t at = mark; at + 1 < got;) {
+        uint32_t count = held;
+        for (; count < RUN && at + 1 < got; at += 2) {
+            unsigned char first = text[at], second = text[at + 1];
+            run[count++] = big_endian ? (uint16_t)(first << 8 | second)
+                                      : (uint16_t)(second << 8 | first);
+        }
+        held = at + 1 < got && run[count - 1] >= 0xD800 && run[count - 1] < 0xDC00;
+        put_units_as_ansi(&out, run, count - held);
+        if (held)
+            run[0] = run[count - 1];
+    }
+    if (held)
+        put_units_as_ansi(&out, run, 1);
+    if ((got - mark) % 2) {
+        const uint16_t replacement = 0xFFFD;
+        put_units_as_ansi(&out, &replacement, 1);
+    }
+    text[out.length] = 0;
+    return out.length;
 }
 
 void load_plain_text(HANDLE file, uint64_t size) {
@@ -46,4 +85,12 @@ void load_plain_text(HANDLE file, uint64_t size) {
 
 void load_html(HANDLE file, uint64_t size) {
     load_whole_size(file, size, fill_html_text);
+}
+
+void load_utf8_text(HANDLE file, uint64_t size) {
+    load_whole_size(file, size, fill_utf8_text);
+}
+
+void load_utf16_text(HANDLE file, uint64_t size) {
+    load_whole_size(file, size, fill_utf16_text);
 }

@@ -26,3 +26,7 @@ int decide_file_kind(const unsigned char head[FILE_HEAD_SIZE], int html_as_text)
             return FILE_UNRECOGNISED;
     return FILE_PLAIN_TEXT;
 }
+
+int head_is_zip(const unsigned char head[FILE_HEAD_SIZE]) {
+    return memcmp(head, "PK\3\4", 4) == 0;
+}

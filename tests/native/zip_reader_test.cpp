@@ -1,0 +1,405 @@
+// The ZIP reader and the archive kinds over the books pandoc made and over
+// archives made here, then damaged one field at a time.
+#include <gtest/gtest.h>
+
+#include "formats/archive_kind.h"
+#include "formats/file_kind.h"
+#include "formats/zip_reader.h"
+#include "tests/native/made_archive.h"
+
+#include <algorithm>
+#include <fstream>
+#include <functional>
+#include <sstream>
+#include <string.h>
+#include <string>
+#include <vector>
+#include <zlib.h>
+
+static int open_bytes(zip_archive *zip, const std::string &bytes) {
+    return zip_open(zip, (const unsigned char *)bytes.data(), bytes.size());
+}
+
+// What a sink received, stopping once more than limit bytes came.
+struct collected {
+    std::string bytes;
+    uint64_t total = 0, limit = UINT64_MAX;
+    uint32_t largest_piece = 0;
+    int pieces = 0;
+    bool keep = true;
+};
+
+static int collect(void *context, const unsigned char *bytes, uint32_t count) {
+    collected *c = (collected *)context;
+    c->total += count;
+    c->pieces++;
+    c->largest_piece = std::max(c->largest_piece, count);
+    if (c->keep)
+        c->bytes.append((const char *)bytes, count);
+    return c->total <= c->limit;
+}
+
+static std::vector<zip_entry> list_entries(const zip_archive *zip, int *result) {
+    std::vector<zip_entry> entries;
+    uint64_t cursor = 0;
+    zip_entry entry;
+    while ((*result = zip_next_entry(zip, &cursor, &entry)) == ZIP_OK)
+        entries.push_back(entry);
+    return entries;
+}
+
+static std::string name_of(const zip_entry &entry) {
+    return std::string(entry.name, entry.name_length);
+}
+
+TEST(ZipReader, BooksListAndInflateEveryEntry) {
+    const struct {
+        std::string label, file;
+        size_t count;
+        std::string first, last;
+    } cases[] = {
+        {"EPUB 3", "story.epub", 11, "mimetype", "EPUB/text/ch003.xhtml"},
+        {"EPUB 2", "story2.epub", 11, "mimetype", "EPUB/text/ch003.xhtml"},
+        {"DOCX", "story.docx", 16, "[Content_Types].xml", "word/webSettings.xml"},
+        {"FB2 in a ZIP", "story.fb2.zip", 1, "story.fb2", "story.fb2"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.label);
+        std::string bytes = read_book(c.file);
+        zip_archive zip;
+        ASSERT_EQ(ZIP_OK, open_bytes(&zip, bytes));
+        int end_result;
+        std::vector<zip_entry> entries = list_entries(&zip, &end_result);
+        EXPECT_EQ(ZIP_NO_ENTRY, end_result);
+        ASSERT_EQ(c.count, entries.size());
+        EXPECT_EQ(c.first, name_of(entries.front()));
+        EXPECT_EQ(c.last, name_of(entries.back()));
+        for (const zip_entry &entry : entries) {
+            collected got;
+            EXPECT_EQ(ZIP_OK, zip_read_entry(&zip, &entry, collect, &got)) << name_of(entry);
+            EXPECT_EQ(entry.size, got.total) << name_of(entry);
+        }
+    }
+}
+
+TEST(ZipReader, InflatedEntriesAreTheFilesThatWentIn) {
+    const struct {
+        std::string label, archive, entry, expected;
+    } cases[] = {
+        {"the FB2 book, deflated by zip", "story.fb2.zip", "story.fb2", read_book("story.fb2")},
+        {"an EPUB's mimetype, stored", "story.epub", "mimetype", "application/epub+zip"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.label);
+        std::string bytes = read_book(c.archive);
+        zip_archive zip;
+        ASSERT_EQ(ZIP_OK, open_bytes(&zip, bytes));
+        zip_entry entry;
+        ASSERT_EQ(ZIP_OK, zip_find_entry(&zip, c.entry.data(), (uint32_t)c.entry.size(), &entry));
+        collected got;
+        EXPECT_EQ(ZIP_OK, zip_read_entry(&zip, &entry, collect, &got));
+        EXPECT_EQ(c.expected, got.bytes);
+    }
+}
+
+TEST(ArchiveKind, Books) {
+    const struct {
+        std::string label, file;
+        int open_result, kind;
+    } cases[] = {
+        {"EPUB 3", "story.epub", ZIP_OK, FILE_EPUB},
+        {"EPUB 2", "story2.epub", ZIP_OK, FILE_EPUB},
+        {"DOCX", "story.docx", ZIP_OK, FILE_DOCX},
+        {"FB2 in a ZIP", "story.fb2.zip", ZIP_OK, FILE_FB2_ZIP},
+        {"FB2 itself", "story.fb2", ZIP_NOT_ARCHIVE, 0},
+        {"UTF-8 text", "story-utf8.txt", ZIP_NOT_ARCHIVE, 0},
+        {"UTF-16 text", "story-utf16le.txt", ZIP_NOT_ARCHIVE, 0},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.label);
+        std::string bytes = read_book(c.file);
+        unsigned char head[FILE_HEAD_SIZE] = {};
+        memcpy(head, bytes.data(), std::min(bytes.size(), (size_t)FILE_HEAD_READ));
+        EXPECT_EQ(c.open_result == ZIP_OK, head_is_zip(head) != 0);
+        zip_archive zip;
+        ASSERT_EQ(c.open_result, open_bytes(&zip, bytes));
+        if (c.open_result == ZIP_OK) {
+            EXPECT_EQ(c.kind, decide_archive_kind(&zip));
+        }
+    }
+}
+
+TEST(ArchiveKind, OnlyALocalHeaderMakesAZipHead) {
+    const struct {
+        std::string label, head;
+        int expected;
+    } cases[] = {
+        {"an archive's first entry", std::string("PK\3\4\x14\0", 6), 1},
+        {"a text about the format", "PKWARE wrote it down.", 0},
+        {"an empty archive, only its end record", std::string("PK\5\6\0\0", 6), 0},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.label);
+        unsigned char head[FILE_HEAD_SIZE] = {};
+        memcpy(head, c.head.data(), c.head.size());
+        EXPECT_EQ(c.expected, head_is_zip(head));
+    }
+}
+
+TEST(ArchiveKind, WhatTheArchiveHolds) {
+    const struct {
+        std::string label;
+        std::vector<made_entry> entries;
+        int kind;
+    } cases[] = {
+        {"mimetype with a line end after it",
+         {{"mimetype", "application/epub+zip\r\n", 0}, {"OEBPS/content.opf", "<package/>"}},
+         FILE_EPUB},
+        {"mimetype deflated", {{"mimetype", " application/epub+zip", 8}}, FILE_EPUB},
+        {"mimetype of another kind", {{"mimetype", "application/zip", 0}}, FILE_UNRECOGNISED},
+        {"mimetype a letter short", {{"mimetype", "application/epub+zi", 0}}, FILE_UNRECOGNISED},
+        {"mimetype longer than any media type", {{"mimetype", std::string(100, ' '), 0}},
+         FILE_UNRECOGNISED},
+        {"an EPUB's package without its mimetype",
+         {{"META-INF/container.xml", "<container/>"}}, FILE_UNRECOGNISED},
+        {"a Word body", {{"[Content_Types].xml", "<Types/>"}, {"word/document.xml", "<w/>"}},
+         FILE_DOCX},
+        {"a Word body in another folder", {{"Word/document.xml", "<w/>"}}, FILE_UNRECOGNISED},
+        {"one FB2 in capitals beside a picture",
+         {{"cover.jpg", "jpeg"}, {"Books/TALE.FB2", "<FictionBook/>"}}, FILE_FB2_ZIP},
+        {"two FB2 books", {{"a.fb2", "<FictionBook/>"}, {"b.fb2", "<FictionBook/>"}},
+         FILE_UNRECOGNISED},
+        {"a name that only holds .fb2", {{"a.fb2.txt", "text"}}, FILE_UNRECOGNISED},
+        {"a name shorter than .fb2", {{"fb2", "text"}}, FILE_UNRECOGNISED},
+        {"no entries at all", {}, FILE_UNRECOGNISED},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.label);
+        std::string bytes = make_archive(c.entries).bytes;
+        zip_archive zip;
+        ASSERT_EQ(ZIP_OK, open_bytes(&zip, bytes));
+        EXPECT_EQ(c.kind, decide_archive_kind(&zip));
+    }
+}
+
+// Two entries, a deflated text and a stored one, with names long enough for
+// three entries' fixed parts to fit in their directory.
+static const std::string deflated_name = "OEBPS/text/chapter-one.xhtml",
+                         stored_name = "OEBPS/text/stored-note.txt";
+static made_archive two_entries() {
+    return make_archive({{deflated_name, std::string(3000, 'a') + "the end", 8},
+                         {stored_name, "application/epub+zip", 0}});
+}
+
+TEST(ZipReader, OpenFindsTheDirectoryOrSaysWhyNot) {
+    std::string epub = read_book("story.epub");
+    made_archive zip = two_entries();
+    auto edited = [&](std::function<void(std::string &)> edit) {
+        std::string bytes = zip.bytes;
+        edit(bytes);
+        return bytes;
+    };
+    const size_t end = zip.end;
+    const struct {
+        std::string label, bytes;
+        int expected;
+    } cases[] = {
+        {"nothing", "", ZIP_NOT_ARCHIVE},
+        {"a text", std::string(500, 'x'), ZIP_NOT_ARCHIVE},
+        {"an archive's first three bytes", epub.substr(0, 3), ZIP_NOT_ARCHIVE},
+        {"cut after its first header", epub.substr(0, 30), ZIP_DAMAGED},
+        {"cut in its middle", epub.substr(0, epub.size() / 2), ZIP_DAMAGED},
+        {"cut in its directory", epub.substr(0, epub.size() - 200), ZIP_DAMAGED},
+        {"cut one byte short", epub.substr(0, epub.size() - 1), ZIP_DAMAGED},
+        {"a comment of the longest length",
+         edited([&](std::string &b) { put_16(b, end + 20, 0xFFFF), b += std::string(0xFFFF, 'c'); }),
+         ZIP_OK},
+        {"an end record further from the end than a comment reaches",
+         edited([&](std::string &b) { b += std::string(0x10000, 'c'); }), ZIP_DAMAGED},
+        {"a comment the file does not hold",
+         edited([&](std::string &b) { put_16(b, end + 20, 1); }), ZIP_DAMAGED},
+        {"more entries than the directory holds",
+         edited([&](std::string &b) { put_16(b, end + 8, 3), put_16(b, end + 10, 3); }),
+         ZIP_DAMAGED},
+        {"an entry count the directory's size cannot hold",
+         edited([&](std::string &b) { put_16(b, end + 8, 200), put_16(b, end + 10, 200); }),
+         ZIP_DAMAGED},
+        {"a directory beyond the file",
+         edited([&](std::string &b) { put_32(b, end + 16, 0x7FFFFFF0); }), ZIP_DAMAGED},
+        {"a directory running into its end record",
+         edited([&](std::string &b) { put_32(b, end + 12, (uint32_t)(end - zip.central[0] + 1)); }),
+         ZIP_DAMAGED},
+        {"a directory entry without its signature",
+         edited([&](std::string &b) { b[zip.central[1]] = 'X'; }), ZIP_DAMAGED},
+        {"a name running past the directory",
+         edited([&](std::string &b) { put_16(b, zip.central[1] + 28, 200); }), ZIP_DAMAGED},
+        {"a comment running past the directory",
+         edited([&](std::string &b) { put_16(b, zip.central[0] + 32, 0xFFFF); }), ZIP_DAMAGED},
+        {"ZIP64's entry count",
+         edited([&](std::string &b) { put_16(b, end + 8, 0xFFFF), put_16(b, end + 10, 0xFFFF); }),
+         ZIP_UNSUPPORTED},
+        {"ZIP64's entry size",
+         edited([&](std::string &b) { put_32(b, zip.central[0] + 24, 0xFFFFFFFF); }),
+         ZIP_UNSUPPORTED},
+        {"the second file of a split archive",
+         edited([&](std::string &b) { put_16(b, end + 4, 1); }), ZIP_UNSUPPORTED},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.label);
+        zip_archive opened;
+        EXPECT_EQ(c.expected, open_bytes(&opened, c.bytes));
+    }
+}
+
+TEST(ZipReader, ReadingRefusesWhatDoesNotInflateToItsEntry) {
+    made_archive zip = two_entries();
+    const size_t deflated = zip.central[0], stored = zip.central[1];
+    // Offsets from a directory entry's start, the same in a local header less 4.
+    enum { FLAGS = 8, METHOD = 10, CRC = 16, COMPRESSED = 20, SIZE = 24, OFFSET = 42 };
+    const size_t local_extra = zip.local[0] + 28,
+                 data = zip.local[0] + 30 + deflated_name.size();
+    const struct {
+        std::string label;
+        size_t entry;
+        std::function<void(std::string &)> edit;
+        int expected;
+    } cases[] = {
+        {"as made", deflated, [](std::string &) {}, ZIP_OK},
+        {"data that does not inflate", deflated, [&](std::string &b) { b[data] = '\xFF'; },
+         ZIP_BAD_DATA},
+        {"inflating past its declared size", deflated,
+         [&](std::string &b) { put_32(b, deflated + SIZE, 3000); }, ZIP_TOO_LONG},
+        {"ending short of its declared size", deflated,
+         [&](std::string &b) { put_32(b, deflated + SIZE, 3008); }, ZIP_BAD_DATA},
+        {"a deflate stream cut short", deflated,
+         [&](std::string &b) { put_32(b, deflated + COMPRESSED, 5); }, ZIP_BAD_DATA},
+        {"another checksum", deflated, [&](std::string &b) { b[deflated + CRC] ^= 1; },
+         ZIP_BAD_DATA},
+        {"encrypted", deflated, [&](std::string &b) { put_16(b, deflated + FLAGS, 1); },
+         ZIP_UNSUPPORTED},
+        {"strongly encrypted", deflated,
+         [&](std::string &b) { put_16(b, deflated + FLAGS, 0x40); }, ZIP_UNSUPPORTED},
+        {"bzip2", deflated, [&](std::string &b) { put_16(b, deflated + METHOD, 12); },
+         ZIP_UNSUPPORTED},
+        {"a local header beyond the file", deflated,
+         [&](std::string &b) { put_32(b, deflated + OFFSET, (uint32_t)b.size() - 10); },
+         ZIP_DAMAGED},
+        {"a local header without its signature", deflated,
+         [&](std::string &b) { b[zip.local[0] + 3] = 'X'; }, ZIP_DAMAGED},
+        {"a local extra field running past the file", deflated,
+         [&](std::string &b) { put_16(b, local_extra, 0xFFFF); }, ZIP_DAMAGED},
+        {"data running past the file", deflated,
+         [&](std::string &b) { put_32(b, deflated + COMPRESSED, 0x7FFFFFF0); }, ZIP_DAMAGED},
+        {"stored, as made", stored, [](std::string &) {}, ZIP_OK},
+        {"stored, longer than its declared size", stored,
+         [&](std::string &b) { put_32(b, stored + SIZE, 19); }, ZIP_TOO_LONG},
+        {"stored, shorter than its declared size", stored,
+         [&](std::string &b) { put_32(b, stored + SIZE, 21); }, ZIP_BAD_DATA},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.label);
+        std::string bytes = zip.bytes;
+        c.edit(bytes);
+        zip_archive opened;
+        ASSERT_EQ(ZIP_OK, open_bytes(&opened, bytes));
+        uint64_t cursor = c.entry - zip.central[0];
+        zip_entry entry;
+        ASSERT_EQ(ZIP_OK, zip_next_entry(&opened, &cursor, &entry));
+        collected got;
+        EXPECT_EQ(c.expected, zip_read_entry(&opened, &entry, collect, &got));
+        // Never more than the entry declares reaches the sink.
+        EXPECT_LE(got.total, entry.size);
+    }
+}
+
+TEST(ZipReader, AMissingEntryAndAStoppingSink) {
+    std::string bytes = two_entries().bytes;
+    zip_archive zip;
+    ASSERT_EQ(ZIP_OK, open_bytes(&zip, bytes));
+    zip_entry entry;
+    const struct {
+        std::string label, name;
+    } missing[] = {
+        {"a name a letter short", deflated_name.substr(0, deflated_name.size() - 1)},
+        {"a name a letter longer", stored_name + "x"},
+        {"another capital", "oEBPS/text/stored-note.txt"},
+    };
+    for (const auto &c : missing) {
+        SCOPED_TRACE(c.label);
+        EXPECT_EQ(ZIP_NO_ENTRY, zip_find_entry(&zip, c.name.data(), (uint32_t)c.name.size(), &entry));
+    }
+    ASSERT_EQ(ZIP_OK,
+              zip_find_entry(&zip, deflated_name.data(), (uint32_t)deflated_name.size(), &entry));
+    collected got;
+    got.limit = 0;
+    EXPECT_EQ(ZIP_STOPPED, zip_read_entry(&zip, &entry, collect, &got));
+    EXPECT_EQ(1, got.pieces);
+}
+
+TEST(ZipReader, AWalkStopsAfterTheEntriesTheEndRecordCounts) {
+    made_archive made = two_entries();
+    put_16(made.bytes, made.end + 8, 1);
+    put_16(made.bytes, made.end + 10, 1);
+    zip_archive zip;
+    ASSERT_EQ(ZIP_OK, open_bytes(&zip, made.bytes));
+    int end_result;
+    std::vector<zip_entry> entries = list_entries(&zip, &end_result);
+    EXPECT_EQ(ZIP_NO_ENTRY, end_result);
+    ASSERT_EQ(1u, entries.size());
+    EXPECT_EQ(deflated_name, name_of(entries[0]));
+}
+
+// A raw deflate stream of count MiB of zeros, a few KiB a gigabyte: the same
+// fully flushed block over and over, then an empty last block.
+static std::string deflated_zeros(uint32_t mebibytes) {
+    z_stream s = {};
+    deflateInit2(&s, 9, Z_DEFLATED, -MAX_WBITS, 8, Z_DEFAULT_STRATEGY);
+    std::string zeros(1 << 20, '\0'), flushed(deflateBound(&s, 1 << 20), '\0');
+    s.next_in = (Bytef *)zeros.data();
+    s.avail_in = (uInt)zeros.size();
+    s.next_out = (Bytef *)&flushed[0];
+    s.avail_out = (uInt)flushed.size();
+    deflate(&s, Z_FULL_FLUSH);
+    flushed.resize(s.total_out);
+    deflateEnd(&s);
+    std::string stream;
+    stream.reserve(flushed.size() * mebibytes + 2);
+    for (uint32_t i = 0; i < mebibytes; i++)
+        stream += flushed;
+    // A fixed-Huffman last block holding nothing.
+    return stream + std::string("\x03\x00", 2);
+}
+
+TEST(ZipReader, ABombIsStoppedAtTheSinksLimitOrItsDeclaredSize) {
+    const uint32_t gibibytes_2 = 2048;
+    const std::string stream = deflated_zeros(gibibytes_2);
+    ASSERT_LT(stream.size(), 8u << 20);
+    const struct {
+        std::string label;
+        uint64_t declared, sink_limit;
+        int expected;
+        uint64_t received;
+    } cases[] = {
+        {"declaring 4 GB, stopped by the sink past 16 MiB", 0xFFFFFFF0u, 16 << 20, ZIP_STOPPED,
+         (16 << 20) + 65536},
+        {"declaring 1 MiB", 1 << 20, UINT64_MAX, ZIP_TOO_LONG, 1 << 20},
+        // Shows the stream holds all it should, not its speed.
+        {"declaring a byte more than it holds", (2048ull << 20) + 1, UINT64_MAX, ZIP_BAD_DATA,
+         2048ull << 20},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.label);
+        made_archive zip = make_archive({{"bomb.xhtml", "", 8, stream, c.declared}});
+        zip_archive opened;
+        ASSERT_EQ(ZIP_OK, open_bytes(&opened, zip.bytes));
+        zip_entry entry;
+        ASSERT_EQ(ZIP_OK, zip_find_entry(&opened, "bomb.xhtml", 10, &entry));
+        collected got;
+        got.keep = false;
+        got.limit = c.sink_limit;
+        EXPECT_EQ(c.expected, zip_read_entry(&opened, &entry, collect, &got));
+        EXPECT_EQ(c.received, got.total);
+        // Through a fixed buffer, whatever the entry declares.
+        EXPECT_LE(got.largest_piece, 65536u);
+    }
+}
