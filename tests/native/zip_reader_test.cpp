@@ -23,7 +23,9 @@ static std::string read_book(const std::string &name) {
     return bytes.str();
 }
 
-static std::string raw_deflate(const std::string &data) {
+// flush Z_FINISH ends the stream; Z_FULL_FLUSH leaves it open on a byte
+// boundary with nothing to refer back to, so that its bytes can be repeated.
+static std::string raw_deflate(const std::string &data, int flush = Z_FINISH) {
     z_stream s = {};
     deflateInit2(&s, 9, Z_DEFLATED, -MAX_WBITS, 8, Z_DEFAULT_STRATEGY);
     std::string out(deflateBound(&s, data.size()), '\0');
@@ -31,7 +33,7 @@ static std::string raw_deflate(const std::string &data) {
     s.avail_in = (uInt)data.size();
     s.next_out = (Bytef *)&out[0];
     s.avail_out = (uInt)out.size();
-    deflate(&s, Z_FINISH);
+    deflate(&s, flush);
     out.resize(s.total_out);
     deflateEnd(&s);
     return out;
@@ -141,11 +143,15 @@ TEST(ZipReader, BooksListAndInflateEveryEntry) {
         std::string label, file;
         size_t count;
         std::string first, last;
+        // An entry whose bytes are known from elsewhere, and those bytes.
+        std::string known, known_bytes;
     } cases[] = {
-        {"EPUB 3", "story.epub", 11, "mimetype", "EPUB/text/ch003.xhtml"},
-        {"EPUB 2", "story2.epub", 11, "mimetype", "EPUB/text/ch003.xhtml"},
-        {"DOCX", "story.docx", 16, "[Content_Types].xml", "word/webSettings.xml"},
-        {"FB2 in a ZIP", "story.fb2.zip", 1, "story.fb2", "story.fb2"},
+        {"EPUB 3", "story.epub", 11, "mimetype", "EPUB/text/ch003.xhtml", "mimetype",
+         "application/epub+zip"},
+        {"EPUB 2", "story2.epub", 11, "mimetype", "EPUB/text/ch003.xhtml", "", ""},
+        {"DOCX", "story.docx", 16, "[Content_Types].xml", "word/webSettings.xml", "", ""},
+        {"FB2 in a ZIP", "story.fb2.zip", 1, "story.fb2", "story.fb2", "story.fb2",
+         read_book("story.fb2")},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.label);
@@ -162,27 +168,14 @@ TEST(ZipReader, BooksListAndInflateEveryEntry) {
             collected got;
             EXPECT_EQ(ZIP_OK, zip_read_entry(&zip, &entry, collect, &got)) << name_of(entry);
             EXPECT_EQ(entry.size, got.total) << name_of(entry);
+            if (name_of(entry) == c.known) {
+                EXPECT_EQ(c.known_bytes, got.bytes);
+            }
         }
-    }
-}
-
-TEST(ZipReader, InflatedEntriesAreTheFilesThatWentIn) {
-    const struct {
-        std::string label, archive, entry, expected;
-    } cases[] = {
-        {"the FB2 book, deflated by zip", "story.fb2.zip", "story.fb2", read_book("story.fb2")},
-        {"an EPUB's mimetype, stored", "story.epub", "mimetype", "application/epub+zip"},
-    };
-    for (const auto &c : cases) {
-        SCOPED_TRACE(c.label);
-        std::string bytes = read_book(c.archive);
-        zip_archive zip;
-        ASSERT_EQ(ZIP_OK, open_bytes(&zip, bytes));
-        zip_entry entry;
-        ASSERT_EQ(ZIP_OK, zip_find_entry(&zip, c.entry.data(), (uint32_t)c.entry.size(), &entry));
-        collected got;
-        EXPECT_EQ(ZIP_OK, zip_read_entry(&zip, &entry, collect, &got));
-        EXPECT_EQ(c.expected, got.bytes);
+        if (!c.known.empty()) {
+            zip_entry entry;
+            EXPECT_EQ(ZIP_OK, zip_find_entry(&zip, c.known.data(), (uint32_t)c.known.size(), &entry));
+        }
     }
 }
 
@@ -436,17 +429,7 @@ TEST(ZipReader, AWalkStopsAfterTheEntriesTheEndRecordCounts) {
 // A raw deflate stream of count MiB of zeros, a few KiB a gigabyte: the same
 // fully flushed block over and over, then an empty last block.
 static std::string deflated_zeros(uint32_t mebibytes) {
-    z_stream s = {};
-    deflateInit2(&s, 9, Z_DEFLATED, -MAX_WBITS, 8, Z_DEFAULT_STRATEGY);
-    std::string zeros(1 << 20, '\0'), flushed(deflateBound(&s, 1 << 20), '\0');
-    s.next_in = (Bytef *)zeros.data();
-    s.avail_in = (uInt)zeros.size();
-    s.next_out = (Bytef *)&flushed[0];
-    s.avail_out = (uInt)flushed.size();
-    deflate(&s, Z_FULL_FLUSH);
-    flushed.resize(s.total_out);
-    deflateEnd(&s);
-    std::string stream;
+    std::string flushed = raw_deflate(std::string(1 << 20, '\0'), Z_FULL_FLUSH), stream;
     stream.reserve(flushed.size() * mebibytes + 2);
     for (uint32_t i = 0; i < mebibytes; i++)
         stream += flushed;
