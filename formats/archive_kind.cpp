@@ -22,7 +22,9 @@ static int keep_short_text(void *context, const unsigned char *bytes, uint32_t c
     return 1;
 }
 
-static int is_blank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+static int is_blank(char c) {
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
+}
 
 static int is_epub(const zip_archive *zip) {
     zip_entry entry;
@@ -41,7 +43,9 @@ static int is_epub(const zip_archive *zip) {
            memcmp(text.bytes + start, epub_media_type, end - start) == 0;
 }
 
-static int lower(char c) { return c >= 'A' && c <= 'Z' ? c + ('a' - 'A') : c; }
+static int lower(char c) {
+    return c >= 'A' && c <= 'Z' ? c + ('a' - 'A') : c;
+}
 
 static int ends_in_fb2(const zip_entry *entry) {
     static const char suffix[] = ".fb2";

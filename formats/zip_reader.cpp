@@ -20,9 +20,13 @@ enum {
 // ZIP64 puts these in the 16- and 32-bit fields and the real values elsewhere.
 static const uint32_t ZIP64_MARK_16 = 0xFFFF, ZIP64_MARK_32 = 0xFFFFFFFF;
 
-static uint32_t read_16(const unsigned char *p) { return (uint32_t)p[0] | (uint32_t)p[1] << 8; }
+static uint32_t read_16(const unsigned char *p) {
+    return (uint32_t)p[0] | (uint32_t)p[1] << 8;
+}
 
-static uint32_t read_32(const unsigned char *p) { return read_16(p) | read_16(p + 2) << 16; }
+static uint32_t read_32(const unsigned char *p) {
+    return read_16(p) | read_16(p + 2) << 16;
+}
 
 static int is_signature(const unsigned char *p, unsigned char third, unsigned char fourth) {
     return p[0] == 'P' && p[1] == 'K' && p[2] == third && p[3] == fourth;
@@ -36,7 +40,8 @@ static int find_end_record(const unsigned char *bytes, uint64_t size, uint64_t *
     uint64_t last = size - END_RECORD_SIZE;
     uint64_t first = last > END_COMMENT_MAX ? last - END_COMMENT_MAX : 0;
     for (uint64_t p = last + 1; p-- > first;)
-        if (is_signature(bytes + p, 5, 6) && p + END_RECORD_SIZE + read_16(bytes + p + 20) <= size) {
+        if (is_signature(bytes + p, 5, 6) &&
+            p + END_RECORD_SIZE + read_16(bytes + p + 20) <= size) {
             *at = p;
             return 1;
         }
@@ -109,7 +114,8 @@ int zip_next_entry(const zip_archive *zip, uint64_t *cursor, zip_entry *entry) {
     return read_directory_entry(zip, zip->directory_size, cursor, entry);
 }
 
-int zip_find_entry(const zip_archive *zip, const char *name, uint32_t name_length, zip_entry *entry) {
+int zip_find_entry(const zip_archive *zip, const char *name, uint32_t name_length,
+                   zip_entry *entry) {
     uint64_t cursor = 0;
     int result;
     while ((result = zip_next_entry(zip, &cursor, entry)) == ZIP_OK)

@@ -7,7 +7,9 @@
 #include <vector>
 #include <zlib.h>
 
-inline std::string raw_deflate(const std::string &data) {
+// flush Z_FINISH ends the stream; Z_FULL_FLUSH leaves it open on a byte
+// boundary with nothing to refer back to, so that its bytes can be repeated.
+inline std::string raw_deflate(const std::string &data, int flush = Z_FINISH) {
     z_stream s = {};
     deflateInit2(&s, 9, Z_DEFLATED, -MAX_WBITS, 8, Z_DEFAULT_STRATEGY);
     std::string out(deflateBound(&s, data.size()), '\0');
@@ -15,7 +17,7 @@ inline std::string raw_deflate(const std::string &data) {
     s.avail_in = (uInt)data.size();
     s.next_out = (Bytef *)&out[0];
     s.avail_out = (uInt)out.size();
-    deflate(&s, Z_FINISH);
+    deflate(&s, flush);
     out.resize(s.total_out);
     deflateEnd(&s);
     return out;
