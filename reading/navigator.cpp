@@ -25,11 +25,11 @@ static unsigned lines_laid_out;
 // -2: nothing to mark after a paint; -1: looking for the line that holds
 // read_pos; 0 or more: the line whose word is to be marked.
 static int target_line;
-char highlight_word[HIGHLIGHT_WORD_SIZE];
+static char highlight_word[HIGHLIGHT_WORD_SIZE];
 static int highlight_pos, highlight_line;
-int highlight_x, highlight_y, highlight_shown;
+static int highlight_x, highlight_y, highlight_shown;
 
-char line_text[LINE_TEXT_SIZE];
+static char line_text[LINE_TEXT_SIZE];
 static int left_margin;
 static POINTS click_point;
 static int byte_widths[256];

@@ -6,6 +6,9 @@
 
 enum { LINE_STARTS_SIZE = 1050, HIGHLIGHT_WORD_SIZE = 392 };
 
+// Exported for the tests and benchmarks alone, which compare the page laid
+// out with the text's bytes (another window sees only its pixels).
+
 // Metrics of the system font and the client area, kept from creation and
 // every resize larger than 32 by 32 pixels.
 extern int line_height;
@@ -14,12 +17,6 @@ extern unsigned lines_per_page;
 
 // Entry 0: where the last page started; entry i: where its line i starts.
 extern uint32_t line_starts[LINE_STARTS_SIZE];
-// The visible bytes of the line last drawn.
-extern char line_text[LINE_TEXT_SIZE];
-
-// The word drawn inverted, where it was drawn, and whether it is on screen.
-extern char highlight_word[HIGHLIGHT_WORD_SIZE];
-extern int highlight_x, highlight_y, highlight_shown;
 
 int register_navigator_class();
 

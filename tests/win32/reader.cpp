@@ -76,7 +76,12 @@ TEST_CASE(
     CHECK_FALSE(KillTimer(reader, 1030));
     // The page starts a couple of lines above the word.
     CHECK(document.read_pos - document.anchor_pos <= 3u * chars_per_line);
-    CHECK(std::string(highlight_word) == "word250");
+    CHECK(text.compare(document.read_pos, 7, "word250") == 0);
+    RECT page;
+    GetClientRect(navigator_window, &page);
+    const int marked = ink_pixels(navigator_window, 0, page.bottom);
+    RedrawWindow(navigator_window, NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    CHECK(marked > ink_pixels(navigator_window, 0, page.bottom) + 7 * 10);
     click(reader, 10, 10);
     CHECK(reader_holds_fine_timer() == 1);
     CHECK(KillTimer(reader, 1030));

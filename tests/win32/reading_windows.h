@@ -52,6 +52,34 @@ inline void size_client(HWND window, int width, int height) {
     pump_messages();
 }
 
+// The height of a line of the system font the Navigator writes in, as any
+// window measures it.
+inline int system_line_height(HWND window) {
+    HDC dc = GetDC(window);
+    TEXTMETRICA metrics;
+    GetTextMetricsA(dc, &metrics);
+    ReleaseDC(window, dc);
+    return metrics.tmHeight + metrics.tmExternalLeading;
+}
+
+// How many pixels between top and bottom are in the text colour: a word
+// marked in inverted colours is a block of them, where letters written
+// plainly are only their strokes.
+inline int ink_pixels(HWND window, int top, int bottom) {
+    const COLORREF ink = RGB(settings.text_red & 255, settings.text_green & 255,
+                             settings.text_blue & 255);
+    RedrawWindow(window, NULL, NULL, RDW_UPDATENOW);
+    RECT client;
+    GetClientRect(window, &client);
+    HDC dc = GetDC(window);
+    int count = 0;
+    for (int y = top; y < bottom; y++)
+        for (int x = 0; x < client.right; x++)
+            count += GetPixel(dc, x, y) == ink;
+    ReleaseDC(window, dc);
+    return count;
+}
+
 inline void click(HWND window, int x, int y) {
     PostMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
     pump_messages();
