@@ -9,6 +9,8 @@ cd "$(dirname "$0")"
 tools/build.sh
 jobs="$(nproc 2>/dev/null || echo 2)"
 ctest --test-dir build/native --output-on-failure -j"$jobs"
+# Every reader of a file's bytes, fuzzed for a few seconds where clang is.
+tools/fuzz_smoke.sh
 
 builds=(win64)
 if [ -z "$tavrin_32bit_skip" ]; then
