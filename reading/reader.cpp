@@ -1,5 +1,6 @@
 // The Reader: one word of the Document at a time, centred, stepped by a
-// window timer whose interval follows the reading rate.
+// window timer set afresh at every tick for the time left until the next one
+// is due on the reading schedule.
 #include <windows.h>
 #include <mmsystem.h>
 #include <string.h>
@@ -11,6 +12,7 @@
 #include "reading/drawing.h"
 #include "reading/navigator.h"
 #include "reading/reader_state.h"
+#include "reading/reading_schedule.h"
 #include "reading/words.h"
 #include "resources/resource.h"
 #include "settings/settings.h"
@@ -50,13 +52,29 @@ static void hold_fine_timer(int wanted) {
     }
 }
 
+static reading_schedule schedule;
+static int timer_armed; // a click or closing disarms it; a stray tick then re-arms nothing
+
+static int64_t clock_now() {
+    LARGE_INTEGER count;
+    QueryPerformanceCounter(&count);
+    return count.QuadPart;
+}
+
+static int64_t clock_frequency() {
+    LARGE_INTEGER frequency;
+    QueryPerformanceFrequency(&frequency);
+    return frequency.QuadPart;
+}
+
 static void arm_reader_timer() {
-    UINT interval = settings.words_per_minute > 0 ? 60000 / settings.words_per_minute : 60000;
-    SetTimer(reader_window, READER_TIMER, interval, NULL);
+    timer_armed = 1;
+    SetTimer(reader_window, READER_TIMER, next_tick_delay_ms(&schedule, clock_now()), NULL);
 }
 
 static void start_reading() {
     running = 1;
+    begin_schedule(&schedule, clock_now(), clock_frequency(), settings.words_per_minute);
     arm_reader_timer();
 }
 
@@ -102,6 +120,10 @@ static LRESULT on_paint(HWND window) {
 // Ticks only count a pause down while one is pending, running or not; a tick
 // also notices a Stop the frame made by clearing running.
 static LRESULT on_timer() {
+    if (timer_armed) {
+        count_tick(&schedule, clock_now());
+        arm_reader_timer();
+    }
     if (pause_ticks != 0)
         pause_ticks--;
     else if (running == 1) {
@@ -117,6 +139,7 @@ static LRESULT on_click(HWND window) {
         running = 0;
         recentre_navigator = 1;
         KillTimer(window, READER_TIMER);
+        timer_armed = 0;
         ask_navigator_to_redraw();
     } else
         start_reading();
@@ -156,8 +179,11 @@ static LRESULT on_command(WPARAM wparam) {
     switch (LOWORD(wparam)) {
     case CMD_START: start_reading(); break;
     case CMD_GLOM:
-        if (running == 1)
+        // The new rate counts from the last word shown.
+        if (running == 1) {
+            change_rate(&schedule, settings.words_per_minute);
             arm_reader_timer();
+        }
         break;
     case CMD_STOP: running = 0; break;
     }
@@ -167,6 +193,7 @@ static LRESULT on_command(WPARAM wparam) {
 
 static LRESULT on_destroy(HWND window) {
     KillTimer(window, READER_TIMER);
+    timer_armed = 0;
     hold_fine_timer(0);
     forget_tool_window(&reader_window, &settings.reader_rect);
     memset(current_word, 0, sizeof current_word);

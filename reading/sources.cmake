@@ -3,6 +3,7 @@ list(APPEND TAVRIN_PURE_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/byte_sets.cpp
     ${CMAKE_CURRENT_LIST_DIR}/line_layout.cpp
     ${CMAKE_CURRENT_LIST_DIR}/reader_state.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/reading_schedule.cpp
     ${CMAKE_CURRENT_LIST_DIR}/words.cpp
 )
 list(APPEND TAVRIN_WIN32_SOURCES

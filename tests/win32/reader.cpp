@@ -91,3 +91,55 @@ TEST_CASE(
     CHECK(reader_holds_fine_timer() == 0);
     stop_program();
 }
+
+// Keeps the thread from its queue for a time, as a long repaint or a dialog
+// would; the Reader's ticks meanwhile come late.
+static double busy_ms;
+
+static double seconds_now() {
+    LARGE_INTEGER count, frequency;
+    QueryPerformanceCounter(&count);
+    QueryPerformanceFrequency(&frequency);
+    return (double)count.QuadPart / (double)frequency.QuadPart;
+}
+
+static void CALLBACK keep_busy(HWND, UINT, UINT_PTR, DWORD) {
+    const double until = seconds_now() + busy_ms / 1000;
+    while (seconds_now() < until) {
+    }
+}
+
+TEST_CASE("ticks that come late are made up: the words shown keep to the rate set while the "
+          "program is kept busy for one and a half intervals at a time") {
+    HWND reader = start_with(reader_window, {CMD_READER});
+    load_text(numbered_words(1000));
+    settings.react_to_punctuation = 0;
+    const struct {
+        std::string label;
+        int rate;
+        double busy_ms, every_ms;
+    } loads[] = {
+        {"600 wpm, busy 150 ms every 330 ms", 600, 150, 330},
+        {"3000 wpm, busy 30 ms every 70 ms", 3000, 30, 70},
+    };
+    for (const auto &l : loads) {
+        CAPTURE(l.label);
+        settings.words_per_minute = l.rate;
+        document.read_pos = 0;
+        busy_ms = l.busy_ms;
+        const double start = seconds_now();
+        run_command(CMD_START);
+        const UINT_PTR busy = SetTimer(NULL, 0, (UINT)l.every_ms, keep_busy);
+        pump_for(2500);
+        KillTimer(NULL, busy);
+        // Half a second to make up the last delay, as the rate allows.
+        pump_for(500);
+        const double elapsed = seconds_now() - start;
+        const int shown = atoi(current_word + 4) + 1;
+        const int scheduled = (int)(elapsed * l.rate / 60);
+        CHECK(shown >= scheduled - 1);
+        CHECK(shown <= scheduled + 1);
+        click(reader, 5, 5); // stops it
+    }
+    stop_program();
+}
