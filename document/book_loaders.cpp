@@ -54,7 +54,7 @@ static void refuse_book(int result) {
 // The reader's state is large; one serves the whole run.
 static book_reader book;
 
-static void load_book(HANDLE file, uint64_t size, int kind) {
+void load_book(HANDLE file, uint64_t size, int kind) {
     file_view view;
     if (!map_whole_file(file, size, &view)) {
         show_message_box(NULL, "GlobalAlloc failed!", NULL);
@@ -87,20 +87,4 @@ static void load_book(HANDLE file, uint64_t size, int kind) {
     }
     shrink_text_block(out.length);
     commit_text_block(out.length);
-}
-
-void load_epub(HANDLE file, uint64_t size) {
-    load_book(file, size, FILE_EPUB);
-}
-
-void load_docx(HANDLE file, uint64_t size) {
-    load_book(file, size, FILE_DOCX);
-}
-
-void load_fb2(HANDLE file, uint64_t size) {
-    load_book(file, size, FILE_FB2);
-}
-
-void load_fb2_zip(HANDLE file, uint64_t size) {
-    load_book(file, size, FILE_FB2_ZIP);
 }

@@ -3,30 +3,31 @@
 #include "formats/file_kind.h"
 #include "ui/message_box.h"
 
+// For kinds whose text is never longer than the file: makes room for all of
+// it, fills the text, and only then makes it the Document's.
+static void load_whole_size(HANDLE file, uint64_t size, fill_text fill);
+
 struct loader_row {
     int kind;
-    file_loader load;
+    fill_text fill;   // a text no longer than the file, filled in its room
+    file_loader load; // or a loader of its own
 };
 
-// Every kind a file can be read as, and its loader.
+// Every kind a file can be read as, and what reads it.
 static const loader_row loader_rows[] = {
-    {FILE_PLAIN_TEXT, load_plain_text},
-    {FILE_HTML, load_html},
-    {FILE_WORD, load_word},
-    {FILE_UTF8_TEXT, load_utf8_text},
-    {FILE_UTF16_TEXT, load_utf16_text},
-    {FILE_EPUB, load_epub},
-    {FILE_DOCX, load_docx},
-    {FILE_FB2, load_fb2},
-    {FILE_FB2_ZIP, load_fb2_zip},
+    {FILE_PLAIN_TEXT, fill_plain_text, 0}, {FILE_HTML, fill_html_text, 0},
+    {FILE_WORD, fill_word_text, 0},        {FILE_UTF8_TEXT, fill_utf8_text, 0},
+    {FILE_UTF16_TEXT, fill_utf16_text, 0}, {FILE_EPUB, 0, load_book},
+    {FILE_DOCX, 0, load_book},             {FILE_FB2, 0, load_book},
+    {FILE_FB2_ZIP, 0, load_book},
 };
 
 void load_file_of_kind(int kind, const char *path, uint64_t size) {
-    file_loader load = 0;
+    const loader_row *reader = 0;
     for (const loader_row &row : loader_rows)
         if (row.kind == kind)
-            load = row.load;
-    if (!load)
+            reader = &row;
+    if (!reader)
         return;
     HANDLE file = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, NULL, OPEN_EXISTING,
                               FILE_ATTRIBUTE_NORMAL, NULL);
@@ -34,7 +35,10 @@ void load_file_of_kind(int kind, const char *path, uint64_t size) {
         show_message_box(NULL, "File open failed.", NULL);
         return;
     }
-    load(file, size);
+    if (reader->fill)
+        load_whole_size(file, size, reader->fill);
+    else
+        reader->load(file, size, kind);
     CloseHandle(file);
 }
 
@@ -64,7 +68,7 @@ uint32_t read_into_text(HANDLE file, unsigned char *text, uint32_t length, chunk
     return k;
 }
 
-void load_whole_size(HANDLE file, uint64_t size, fill_text fill) {
+static void load_whole_size(HANDLE file, uint64_t size, fill_text fill) {
     // A file of 4 GB or more, or one that leaves no room for the closing zero
     // byte, cannot be held at all.
     unsigned char *text = size < 0xFFFFFFFFu ? resize_text_block((uint32_t)size) : 0;

@@ -9,19 +9,8 @@
 void load_file_of_kind(int kind, const char *path, uint64_t size);
 
 // A loader: fills the Document from the open file, which is size bytes long,
-// and reports its own failures.
-typedef void (*file_loader)(HANDLE file, uint64_t size);
-
-// The loaders, one for each kind; file_loaders.cpp says which serves which.
-void load_plain_text(HANDLE file, uint64_t size);
-void load_html(HANDLE file, uint64_t size);
-void load_word(HANDLE file, uint64_t size);
-void load_utf8_text(HANDLE file, uint64_t size);
-void load_utf16_text(HANDLE file, uint64_t size);
-void load_epub(HANDLE file, uint64_t size);
-void load_docx(HANDLE file, uint64_t size);
-void load_fb2(HANDLE file, uint64_t size);
-void load_fb2_zip(HANDLE file, uint64_t size);
+// read as the kind, and reports its own failures.
+typedef void (*file_loader)(HANDLE file, uint64_t size, int kind);
 
 // What the loaders share.
 
@@ -32,9 +21,16 @@ uint32_t read_chunk(HANDLE file, unsigned char *into, uint32_t count);
 // the length of the text it made.
 typedef uint32_t (*fill_text)(HANDLE file, unsigned char *text, uint32_t length);
 
-// For kinds whose text is never longer than the file: makes room for all of
-// it, fills the text, and only then makes it the Document's.
-void load_whole_size(HANDLE file, uint64_t size, fill_text fill);
+// The fillers of the kinds whose text is never longer than the file;
+// file_loaders.cpp says which serves which.
+uint32_t fill_plain_text(HANDLE file, unsigned char *text, uint32_t length);
+uint32_t fill_html_text(HANDLE file, unsigned char *text, uint32_t length);
+uint32_t fill_word_text(HANDLE file, unsigned char *text, uint32_t length);
+uint32_t fill_utf8_text(HANDLE file, unsigned char *text, uint32_t length);
+uint32_t fill_utf16_text(HANDLE file, unsigned char *text, uint32_t length);
+
+// Books (EPUB, DOCX, FB2 alone or in a ZIP), whose text their entries bound.
+void load_book(HANDLE file, uint64_t size, int kind);
 
 // Reads up to length bytes of the open file into text; returns how many came.
 // Each chunk, as it arrives, goes through step when one is given.

@@ -6,7 +6,7 @@
 #include "formats/unicode_text.h"
 #include "ui/message_box.h"
 
-static uint32_t fill_plain_text(HANDLE file, unsigned char *text, uint32_t length) {
+uint32_t fill_plain_text(HANDLE file, unsigned char *text, uint32_t length) {
     if (read_into_text(file, text, length, 0, 0) < length)
         show_message_box(NULL, "problem reading file", NULL);
     return convert_utf8_in_place(text, length, 0);
@@ -29,7 +29,7 @@ static void strip_chunk(void *context, unsigned char *bytes, uint32_t count) {
     strip_html_block(&reading->html, bytes, bytes, count);
 }
 
-static uint32_t fill_html_text(HANDLE file, unsigned char *text, uint32_t length) {
+uint32_t fill_html_text(HANDLE file, unsigned char *text, uint32_t length) {
     html_reading reading;
     begin_html_text(&reading.html);
     reading.utf8_declared = 0;
@@ -39,14 +39,14 @@ static uint32_t fill_html_text(HANDLE file, unsigned char *text, uint32_t length
 }
 
 // Text that says it is UTF-8 (by its mark or by the whole of it) or UTF-16.
-static uint32_t fill_utf8_text(HANDLE file, unsigned char *text, uint32_t length) {
+uint32_t fill_utf8_text(HANDLE file, unsigned char *text, uint32_t length) {
     return convert_utf8_in_place(text, read_into_text(file, text, length, 0, 0), 1);
 }
 
 // UTF-16 goes to the system's conversion as it stands, a run of units at a
 // time; a surrogate pair cut by a run's end waits for the next run, and an
 // odd last byte is a character that cannot be read.
-static uint32_t fill_utf16_text(HANDLE file, unsigned char *text, uint32_t length) {
+uint32_t fill_utf16_text(HANDLE file, unsigned char *text, uint32_t length) {
     enum { RUN = 1 << 15 };
     static uint16_t run[RUN + 1];
     uint32_t got = read_into_text(file, text, length, 0, 0);
@@ -77,20 +77,4 @@ static uint32_t fill_utf16_text(HANDLE file, unsigned char *text, uint32_t lengt
     }
     text[out.length] = 0;
     return out.length;
-}
-
-void load_plain_text(HANDLE file, uint64_t size) {
-    load_whole_size(file, size, fill_plain_text);
-}
-
-void load_html(HANDLE file, uint64_t size) {
-    load_whole_size(file, size, fill_html_text);
-}
-
-void load_utf8_text(HANDLE file, uint64_t size) {
-    load_whole_size(file, size, fill_utf8_text);
-}
-
-void load_utf16_text(HANDLE file, uint64_t size) {
-    load_whole_size(file, size, fill_utf16_text);
 }

@@ -7,7 +7,7 @@ enum { WORD_READ_BUFFER = 1 << 16 };
 
 // The text grows by a byte at every paragraph mark, so it cannot be converted
 // in place.
-static uint32_t fill_word_text(HANDLE file, unsigned char *text, uint32_t length) {
+uint32_t fill_word_text(HANDLE file, unsigned char *text, uint32_t length) {
     static unsigned char buffer[WORD_READ_BUFFER];
     word_text_state word;
     begin_word_text(&word, length);
@@ -22,8 +22,4 @@ static uint32_t fill_word_text(HANDLE file, unsigned char *text, uint32_t length
     }
     finish_word_text(&word, text);
     return length;
-}
-
-void load_word(HANDLE file, uint64_t size) {
-    load_whole_size(file, size, fill_word_text);
 }
