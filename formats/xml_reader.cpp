@@ -147,20 +147,24 @@ static void write_char(xml_reader *reader, uint32_t c) {
     reader->written = 1;
 }
 
-static void text_char(xml_reader *reader, uint32_t c) {
-    if (reader->depth == 0) {
-        if (!is_blank(c))
-            fail(reader, XML_NOT_WELL_FORMED);
-        return;
-    }
-    if (!reader->keep_text)
-        return;
+// A character of text the handler keeps.
+static void kept_char(xml_reader *reader, uint32_t c) {
     if (!is_blank(c))
         write_char(reader, c);
     else if (c == '\n' && reader->keep_line_ends)
         xml_line_break(reader);
     else
         xml_separator(reader, ' ');
+}
+
+static void text_char(xml_reader *reader, uint32_t c) {
+    if (reader->depth == 0) {
+        if (!is_blank(c))
+            fail(reader, XML_NOT_WELL_FORMED);
+        return;
+    }
+    if (reader->keep_text)
+        kept_char(reader, c);
 }
 
 static void open_element(xml_reader *reader) {
@@ -625,33 +629,102 @@ static void take_utf16_unit(xml_reader *reader, uint32_t unit) {
         take_char(reader, is_low_surrogate(unit) ? (uint32_t)REPLACEMENT : unit);
 }
 
+// The length of the character at bytes that text shows as it stands (ASCII
+// other than blanks, '<' and '&', or a whole two- or three-byte sequence),
+// its code point in *c; 0 when it needs the state machine.
+static uint32_t plain_char(const unsigned char *bytes, uint32_t count, uint32_t *c) {
+    *c = bytes[0];
+    if (*c < 0x80)
+        return *c > ' ' && *c != '<' && *c != '&';
+    return whole_utf8_sequence(bytes, count, c);
+}
+
+// After a character written, the plain characters that follow it go straight
+// to the output, and so does a single space between two of them: nothing
+// between them owes a separator. Returns where it stopped.
+static uint32_t copy_plain_text(xml_reader *reader, const unsigned char *bytes, uint32_t at,
+                                uint32_t count) {
+    unit_output *out = &reader->out;
+    while (at < count) {
+        uint32_t c, n = plain_char(bytes + at, count - at, &c);
+        if (!n && bytes[at] == ' ' && count - at > 1 &&
+            plain_char(bytes + at + 1, count - at - 1, &c)) {
+            c = ' ';
+            n = 1;
+        }
+        if (!n)
+            break;
+        // Flushed where put_code_point would flush.
+        if (out->count + 2 > UNIT_BUFFER_SIZE && !flush_units(out)) {
+            fail(reader, XML_STOPPED);
+            break;
+        }
+        out->units[out->count++] = (uint16_t)c;
+        at += n;
+    }
+    return at;
+}
+
+// Text inside the root, the bulk of a book, read straight from UTF-8 bytes
+// without a step of the state machine a character. Stops at mark-up, a
+// reference or a byte the decoder must look at; returns where.
+static uint32_t take_plain_text(xml_reader *reader, const unsigned char *bytes, uint32_t at,
+                                uint32_t count) {
+    while (at < count && reader->failure == XML_OK) {
+        uint32_t c, n = plain_char(bytes + at, count - at, &c);
+        if (!n && !is_blank(c))
+            break;
+        at += n ? n : 1;
+        if (!reader->keep_text)
+            continue;
+        kept_char(reader, c);
+        if (n && reader->failure == XML_OK)
+            at = copy_plain_text(reader, bytes, at, count);
+    }
+    return at;
+}
+
+// Returns where it stopped: at the end, a failure, or where the declaration
+// switched to a single-byte code page.
+static uint32_t decode_utf8(xml_reader *reader, const unsigned char *bytes, uint32_t count) {
+    uint32_t i = 0;
+    while (i < count && reader->failure == XML_OK && reader->encoding == DECODE_UTF8) {
+        uint32_t code_points[2], n = 0;
+        if (reader->utf8.need == 0) {
+            if (reader->state == S_TEXT && reader->depth > 0) {
+                i = take_plain_text(reader, bytes, i, count);
+                if (i == count || reader->failure != XML_OK)
+                    break;
+            }
+            code_points[0] = bytes[i];
+            n = code_points[0] < 0x80 ? 1 : whole_utf8_sequence(bytes + i, count - i, code_points);
+        }
+        if (n) {
+            i += n;
+            take_char(reader, code_points[0]);
+            continue;
+        }
+        n = take_utf8_byte(&reader->utf8, bytes[i++], code_points);
+        for (uint32_t k = 0; k < n; k++)
+            take_char(reader, code_points[k]);
+    }
+    return i;
+}
+
 static void decode_bytes(xml_reader *reader, const unsigned char *bytes, uint32_t count) {
-    for (uint32_t i = 0; i < count && reader->failure == XML_OK; i++) {
+    uint32_t i = reader->encoding == DECODE_UTF8 ? decode_utf8(reader, bytes, count) : 0;
+    for (; i < count && reader->failure == XML_OK; i++) {
         unsigned char b = bytes[i];
-        switch (reader->encoding) {
-        case DECODE_UTF8:
-            if (b < 0x80 && reader->utf8.need == 0) {
-                take_char(reader, b);
-            } else {
-                uint32_t code_points[2];
-                uint32_t n = take_utf8_byte(&reader->utf8, b, code_points);
-                for (uint32_t k = 0; k < n; k++)
-                    take_char(reader, code_points[k]);
-            }
-            break;
-        case DECODE_SINGLE_BYTE: take_char(reader, reader->single_byte[b]); break;
-        default:
-            if (!reader->have_byte) {
-                reader->byte = b;
-                reader->have_byte = 1;
-            } else {
-                reader->have_byte = 0;
-                uint32_t first = reader->byte;
-                take_utf16_unit(reader, reader->encoding == DECODE_UTF16BE
-                                            ? first << 8 | b
-                                            : (uint32_t)b << 8 | first);
-            }
-            break;
+        if (reader->encoding == DECODE_SINGLE_BYTE) {
+            take_char(reader, reader->single_byte[b]);
+        } else if (!reader->have_byte) {
+            reader->byte = b;
+            reader->have_byte = 1;
+        } else {
+            reader->have_byte = 0;
+            uint32_t first = reader->byte;
+            take_utf16_unit(reader, reader->encoding == DECODE_UTF16BE ? first << 8 | b
+                                                                       : (uint32_t)b << 8 | first);
         }
     }
 }

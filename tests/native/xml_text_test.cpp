@@ -13,11 +13,24 @@ struct converted {
     std::string text; // UTF-8, line breaks as "\n"
 };
 
-// Feeds the document split at cut (-1 byte by byte, 0 whole).
-static converted convert(int profile, const std::string &document, int cut) {
+// Collects units, noting the most the sink got at once.
+struct text_received {
     std::u16string units;
+    uint32_t largest = 0;
+};
+
+static int collect_noting_largest(void *context, const uint16_t *units, uint32_t count) {
+    text_received *into = static_cast<text_received *>(context);
+    into->largest = count > into->largest ? count : into->largest;
+    return collect_units(&into->units, units, count);
+}
+
+// Feeds the document split at cut (-1 byte by byte, 0 whole), each piece in a
+// buffer of its own size, so the sanitizer sees a read past a piece's end.
+static converted convert(int profile, const std::string &document, int cut, uint32_t *largest = 0) {
+    text_received into;
     xml_text_state state;
-    begin_xml_text(&state, profile, test_code_page_table, collect_units, &units);
+    begin_xml_text(&state, profile, test_code_page_table, collect_noting_largest, &into);
     std::vector<std::string> pieces;
     if (cut < 0)
         for (char b : document)
@@ -28,12 +41,15 @@ static converted convert(int profile, const std::string &document, int cut) {
         pieces = {document.substr(0, cut), document.substr(cut)};
     int failure = XML_OK;
     for (const std::string &piece : pieces)
-        if (failure == XML_OK)
-            failure =
-                feed_xml_text(&state, (const unsigned char *)piece.data(), (uint32_t)piece.size());
+        if (failure == XML_OK) {
+            std::vector<unsigned char> bytes(piece.begin(), piece.end());
+            failure = feed_xml_text(&state, bytes.data(), (uint32_t)bytes.size());
+        }
     if (failure == XML_OK)
         failure = finish_xml_text(&state);
-    return {failure, utf8_of(units)};
+    if (largest)
+        *largest = into.largest;
+    return {failure, utf8_of(into.units)};
 }
 
 struct text_case {
@@ -101,6 +117,52 @@ TEST(XmlText, XhtmlChapter) {
     };
     for (const text_case &c : cases)
         check_at_every_cut(c);
+}
+
+// Text is copied a run at a time; what ends a run must still read as it did.
+TEST(XmlText, RunsOfText) {
+    const text_case cases[] = {
+        {"a space before a tag", XML_TEXT_XHTML, html("<p>one two </p><p> three <i>four</i></p>"),
+         "one two\nthree four"},
+        {"a space before a reference", XML_TEXT_XHTML, html("<p>a &amp; b &#32; c&lt;d</p>"),
+         "a & b c<d"},
+        {"letters after a run", XML_TEXT_XHTML,
+         html("<p>abc\xD0\x93 \xE2\x80\x9Cq\xE2\x80\x9D \xF0\x9F\x98\x80 z</p>"),
+         "abc\xD0\x93 \xE2\x80\x9Cq\xE2\x80\x9D \xF0\x9F\x98\x80 z"},
+        {"a space before malformed bytes", XML_TEXT_XHTML, html("<p>a \xFF b \xD0</p>"),
+         "a \xEF\xBF\xBD b \xEF\xBF\xBD"},
+        {"blanks other than one space", XML_TEXT_XHTML, html("<p>a\tb\r\nc  d \ne</p>"),
+         "a b c d e"},
+        {"line ends kept after a run", XML_TEXT_XHTML, html("<pre>ab\ncd \n ef</pre>"),
+         "ab\ncd\nef"},
+        {"a control character inside a run", XML_TEXT_XHTML, html("<p>a\x01b c</p>"), "a\x01b c"},
+        {"text left out between runs", XML_TEXT_XHTML, html("<p>a b<script>c d</script> e f</p>"),
+         "a b e f"},
+        {"CDATA after a run", XML_TEXT_XHTML, html("<p>a b<![CDATA[ c]]></p>"), "a b c"},
+    };
+    for (const text_case &c : cases)
+        check_at_every_cut(c);
+}
+
+// Runs that fill the unit buffer to its end and past it.
+TEST(XmlText, RunsAcrossTheUnitBuffer) {
+    const std::string letters[] = {"x", "\xD0\x96"};
+    for (const std::string &letter : letters)
+        for (int length = UNIT_BUFFER_SIZE - 3; length <= UNIT_BUFFER_SIZE + 1; length++) {
+            std::string run;
+            for (int i = 0; i < length; i++)
+                run += letter;
+            const text_case c = {"a run of " + std::to_string(length) + " " + letter,
+                                 XML_TEXT_XHTML, html("<p>" + run + " y z</p>"), run + " y z"};
+            for (int cut : {0, 1, length / 2, length + 60, length + 61, length + 62}) {
+                SCOPED_TRACE(c.label + ", cut at " + std::to_string(cut));
+                uint32_t largest = 0;
+                converted out = convert(c.profile, c.document, cut, &largest);
+                EXPECT_EQ(XML_OK, out.failure);
+                EXPECT_EQ(c.expected, out.text);
+                EXPECT_GE((uint32_t)UNIT_BUFFER_SIZE, largest);
+            }
+        }
 }
 
 static std::string utf16(const std::u16string &text, int big_endian) {
