@@ -686,16 +686,65 @@ static uint32_t take_plain_text(xml_reader *reader, const unsigned char *bytes, 
 
 // Returns where it stopped: at the end, a failure, or where the declaration
 // switched to a single-byte code page.
+// The ASCII name characters of the tag or attribute name being read, added
+// in one go.
+static uint32_t take_name_run(xml_reader *reader, const unsigned char *bytes, uint32_t at,
+                              uint32_t count) {
+    uint32_t end = at;
+    while (end < count && bytes[end] < 0x80 && is_name_char(bytes[end]))
+        end++;
+    if (end - at > XML_NAME_SIZE - 1 - reader->name_length) {
+        fail(reader, XML_TOO_DEEP);
+        return end;
+    }
+    memcpy(reader->name + reader->name_length, bytes + at, end - at);
+    reader->name_length += end - at;
+    return end;
+}
+
+// The ASCII of an attribute value up to its quote, a reference or '<', added
+// in one go; past XML_VALUE_SIZE the value is cut.
+static uint32_t take_value_run(xml_reader *reader, const unsigned char *bytes, uint32_t at,
+                               uint32_t count) {
+    uint32_t end = at;
+    while (end < count && bytes[end] < 0x80 && bytes[end] != reader->quote && bytes[end] != '<' &&
+           bytes[end] != '&')
+        end++;
+    if (reader->value_cut)
+        return end;
+    uint32_t room = XML_VALUE_SIZE - reader->value_length;
+    uint32_t n = end - at < room ? end - at : room;
+    for (uint32_t k = 0; k < n; k++)
+        reader->value[reader->value_length + k] =
+            is_blank(bytes[at + k]) ? ' ' : (char)bytes[at + k];
+    reader->value_length += n;
+    reader->value_cut = end - at > room;
+    return end;
+}
+
+// Where the state takes runs of characters at once: text inside the root,
+// names after their first character, and attribute values. Returns where the
+// run stopped.
+static uint32_t take_run(xml_reader *reader, const unsigned char *bytes, uint32_t at,
+                         uint32_t count) {
+    switch (reader->state) {
+    case S_TEXT: return reader->depth > 0 ? take_plain_text(reader, bytes, at, count) : at;
+    case S_START_NAME:
+    case S_ATTRIBUTE_NAME:
+    case S_END_NAME: return reader->name_length > 0 ? take_name_run(reader, bytes, at, count) : at;
+    case S_VALUE: return take_value_run(reader, bytes, at, count);
+    default: return at;
+    }
+}
+
 static uint32_t decode_utf8(xml_reader *reader, const unsigned char *bytes, uint32_t count) {
     uint32_t i = 0;
     while (i < count && reader->failure == XML_OK && reader->encoding == DECODE_UTF8) {
         uint32_t code_points[2], n = 0;
         if (reader->utf8.need == 0) {
-            if (reader->state == S_TEXT && reader->depth > 0) {
-                i = take_plain_text(reader, bytes, i, count);
-                if (i == count || reader->failure != XML_OK)
-                    break;
-            }
+            i = take_run(reader, bytes, i, count);
+            if (i == count || reader->failure != XML_OK)
+                break;
             code_points[0] = bytes[i];
             n = code_points[0] < 0x80 ? 1 : whole_utf8_sequence(bytes + i, count - i, code_points);
         }

@@ -25,12 +25,8 @@ static int collect_noting_largest(void *context, const uint16_t *units, uint32_t
     return collect_units(&into->units, units, count);
 }
 
-// Feeds the document split at cut (-1 byte by byte, 0 whole), each piece in a
-// buffer of its own size, so the sanitizer sees a read past a piece's end.
-static converted convert(int profile, const std::string &document, int cut, uint32_t *largest = 0) {
-    text_received into;
-    xml_text_state state;
-    begin_xml_text(&state, profile, test_code_page_table, collect_noting_largest, &into);
+// The document split at cut: -1 byte by byte, 0 whole.
+static std::vector<std::string> pieces_of(const std::string &document, int cut) {
     std::vector<std::string> pieces;
     if (cut < 0)
         for (char b : document)
@@ -39,8 +35,17 @@ static converted convert(int profile, const std::string &document, int cut, uint
         pieces.push_back(document);
     else
         pieces = {document.substr(0, cut), document.substr(cut)};
+    return pieces;
+}
+
+// Feeds the document in pieces, each in a buffer of its own size, so the sanitizer sees a read past
+// a piece's end.
+static converted convert(int profile, const std::string &document, int cut, uint32_t *largest = 0) {
+    text_received into;
+    xml_text_state state;
+    begin_xml_text(&state, profile, test_code_page_table, collect_noting_largest, &into);
     int failure = XML_OK;
-    for (const std::string &piece : pieces)
+    for (const std::string &piece : pieces_of(document, cut))
         if (failure == XML_OK) {
             std::vector<unsigned char> bytes(piece.begin(), piece.end());
             failure = feed_xml_text(&state, bytes.data(), (uint32_t)bytes.size());
@@ -337,4 +342,68 @@ TEST(XmlText, StoppedSink) {
     EXPECT_EQ(XML_STOPPED, feed_xml_text(&state, (const unsigned char *)document.data(),
                                          (uint32_t)document.size()));
     EXPECT_EQ(XML_STOPPED, finish_xml_text(&state));
+}
+
+// The events of a document as a line: "<name", " attribute=value" (its
+// length instead when longer than 16 bytes, "(cut)" after a cut one), ">name".
+static int note_open(xml_reader *reader, const char *name, uint32_t length) {
+    *static_cast<std::string *>(reader->context) += "<" + std::string(name, length);
+    return 1;
+}
+
+static int note_attribute(xml_reader *reader, const char *name, uint32_t name_length,
+                          const char *value, uint32_t value_length, int value_cut) {
+    std::string shown = value_length > 16 ? std::to_string(value_length) + " bytes"
+                                          : std::string(value, value_length);
+    *static_cast<std::string *>(reader->context) +=
+        " " + std::string(name, name_length) + "=" + shown + (value_cut ? "(cut)" : "");
+    return 1;
+}
+
+static int note_close(xml_reader *reader, const char *name, uint32_t length) {
+    *static_cast<std::string *>(reader->context) += ">" + std::string(name, length);
+    return 1;
+}
+
+// Names and attribute values are read a run at a time too.
+TEST(XmlReader, NamesAndValuesAtEveryCut) {
+    const std::string full(XML_VALUE_SIZE, 'v'), long_name(XML_NAME_SIZE - 1, 'n');
+    const struct {
+        std::string label, document, events;
+        int failure;
+    } cases[] = {
+        {"names with every kind of name character", "<a:b x-y.z_1=\"v 1&amp;2\" q='it\"s'></a:b >",
+         "<a:b x-y.z_1=v 1&2 q=it\"s>a:b", XML_OK},
+        {"blanks in a value read as spaces", "<a x=\"1\t2\n3\r4 \"/>", "<a x=1 2 3 4 >a", XML_OK},
+        {"letters after ASCII in names and values", "<ab\xD0\xB0 c\xD0\xB1=\"d\xD0\xB2\"/>",
+         "<ab\xD0\xB0 c\xD0\xB1=d\xD0\xB2>ab\xD0\xB0", XML_OK},
+        {"a value as long as kept", "<a x='" + full + "'/>", "<a x=2048 bytes>a", XML_OK},
+        {"a value one past", "<a x='" + full + "w'/>", "<a x=2048 bytes(cut)>a", XML_OK},
+        {"a reference past the end of a full value", "<a x='" + full + "&amp;'/>",
+         "<a x=2048 bytes(cut)>a", XML_OK},
+        {"a letter that does not fit", "<a x='" + full.substr(1) + "\xD0\x96'/>",
+         "<a x=2047 bytes(cut)>a", XML_OK},
+        {"an attribute name as long as allowed", "<a " + long_name + "='1'/>",
+         "<a " + long_name + "=1>a", XML_OK},
+        {"an attribute name past the bound", "<a " + long_name + "n='1'/>", "<a", XML_TOO_DEEP},
+        {"an end name past the bound", "<a></" + long_name + "n>", "<a", XML_TOO_DEEP},
+    };
+    static const xml_handler handler = {note_open, note_attribute, note_close};
+    for (const auto &c : cases)
+        for (int cut = -1; cut <= (int)c.document.size(); cut++) {
+            SCOPED_TRACE(c.label + ", cut at " + std::to_string(cut));
+            std::string events;
+            xml_reader reader;
+            begin_xml_reader(&reader, &handler, &events, 0, 0, 0);
+            int failure = XML_OK;
+            for (const std::string &piece : pieces_of(c.document, cut))
+                if (failure == XML_OK) {
+                    std::vector<unsigned char> bytes(piece.begin(), piece.end());
+                    failure = feed_xml_reader(&reader, bytes.data(), (uint32_t)bytes.size());
+                }
+            if (failure == XML_OK)
+                failure = finish_xml_reader(&reader);
+            EXPECT_EQ(c.failure, failure);
+            EXPECT_EQ(c.events, events);
+        }
 }
