@@ -645,6 +645,7 @@ static uint32_t plain_char(const unsigned char *bytes, uint32_t count, uint32_t 
 static uint32_t copy_plain_text(xml_reader *reader, const unsigned char *bytes, uint32_t at,
                                 uint32_t count) {
     unit_output *out = &reader->out;
+    uint32_t used = out->count; // kept here, not in memory, over the loop
     while (at < count) {
         uint32_t c, n = plain_char(bytes + at, count - at, &c);
         if (!n && bytes[at] == ' ' && count - at > 1 &&
@@ -655,13 +656,18 @@ static uint32_t copy_plain_text(xml_reader *reader, const unsigned char *bytes, 
         if (!n)
             break;
         // Flushed where put_code_point would flush.
-        if (out->count + 2 > UNIT_BUFFER_SIZE && !flush_units(out)) {
-            fail(reader, XML_STOPPED);
-            break;
+        if (used + 2 > UNIT_BUFFER_SIZE) {
+            out->count = used;
+            if (!flush_units(out)) {
+                fail(reader, XML_STOPPED);
+                return at;
+            }
+            used = 0;
         }
-        out->units[out->count++] = (uint16_t)c;
+        out->units[used++] = (uint16_t)c;
         at += n;
     }
+    out->count = used;
     return at;
 }
 
