@@ -247,13 +247,24 @@ static int decode_utf16(text_decoder *decoder, const unsigned char *bytes, uint3
             return 0;
     }
     unit_output *out = &decoder->out;
-    for (; count - i >= 2; i += 2) {
-        uint32_t unit = utf16_unit(big_endian, bytes[i], bytes[i + 1]);
-        // Most units are whole characters of a text already started.
-        int plain =
-            decoder->started && !decoder->high_surrogate && (unit < 0xD800 || unit > 0xDFFF);
-        if (!(plain ? put_code_point(out, unit) : decode_utf16_unit(decoder, unit)))
+    while (count - i >= 2) {
+        // Most units are whole characters of a text already started: they go
+        // straight to the buffer while it has room.
+        if (decoder->started && !decoder->high_surrogate) {
+            uint32_t used = out->count;
+            for (; count - i >= 2 && used + 2 <= UNIT_BUFFER_SIZE; i += 2) {
+                uint32_t unit = utf16_unit(big_endian, bytes[i], bytes[i + 1]);
+                if (unit >= 0xD800 && unit <= 0xDFFF)
+                    break;
+                out->units[used++] = (uint16_t)unit;
+            }
+            out->count = used;
+            if (count - i < 2)
+                break;
+        }
+        if (!decode_utf16_unit(decoder, utf16_unit(big_endian, bytes[i], bytes[i + 1])))
             return 0;
+        i += 2;
     }
     if (i < count) {
         decoder->byte = bytes[i];
