@@ -214,6 +214,13 @@ TEST(UnicodeText, LongTextPassesTheBufferWhole) {
         expected.push_back(i % 3 ? 0x416 : 'z');
     }
     EXPECT_EQ(expected, decode(TEXT_UTF8, bytes, 1500));
+    std::string utf16;
+    for (uint16_t unit : expected) {
+        utf16 += (char)(unit & 0xFF);
+        utf16 += (char)(unit >> 8);
+    }
+    for (int cut : {0, 2045, 2046, 2047, 2048, 2049})
+        EXPECT_EQ(expected, decode(TEXT_UTF16LE, utf16, cut)) << "cut at " << cut;
 }
 
 static int stop_at_once(void *context, const uint16_t *, uint32_t) {
