@@ -629,14 +629,34 @@ static void take_utf16_unit(xml_reader *reader, uint32_t unit) {
         take_char(reader, is_low_surrogate(unit) ? (uint32_t)REPLACEMENT : unit);
 }
 
+// ASCII that text shows as it stands: neither blank nor '<' nor '&'.
+static int is_plain_ascii(uint32_t b) {
+    return b > ' ' && b < 0x80 && b != '<' && b != '&';
+}
+
 // The length of the character at bytes that text shows as it stands (ASCII
 // other than blanks, '<' and '&', or a whole two- or three-byte sequence),
 // its code point in *c; 0 when it needs the state machine.
 static uint32_t plain_char(const unsigned char *bytes, uint32_t count, uint32_t *c) {
     *c = bytes[0];
     if (*c < 0x80)
-        return *c > ' ' && *c != '<' && *c != '&';
+        return is_plain_ascii(*c);
     return whole_utf8_sequence(bytes, count, c);
+}
+
+// 0x80 in each byte of v that is zero, nothing elsewhere.
+static uint64_t zero_bytes(uint64_t v) {
+    const uint64_t low_bits = 0x7F7F7F7F7F7F7F7Full;
+    return ~(((v & low_bits) + low_bits) | v | low_bits);
+}
+
+// Whether eight bytes are plain ASCII and spaces, no two spaces side by side.
+static int is_plain_word(uint64_t word) {
+    const uint64_t ones = 0x0101010101010101ull, high_bits = ones * 0x80;
+    uint64_t spaces = zero_bytes(word ^ ones * ' ');
+    return (word & high_bits) == 0 && ((word + ones * 0x60) & high_bits) == high_bits &&
+           (zero_bytes(word ^ ones * '<') | zero_bytes(word ^ ones * '&')) == 0 &&
+           (spaces & spaces << 8) == 0;
 }
 
 // After a character written, the plain characters that follow it go straight
@@ -647,6 +667,23 @@ static uint32_t copy_plain_text(xml_reader *reader, const unsigned char *bytes, 
     unit_output *out = &reader->out;
     uint32_t used = out->count; // kept here, not in memory, over the loop
     while (at < count) {
+        // Eight bytes at a time while they hold plain ASCII and single spaces,
+        // a space at their end followed by plain ASCII too (a space at their
+        // start follows a character written). Each unit still has the room
+        // put_code_point would ask.
+        while (count - at >= 8 && used + 9 <= UNIT_BUFFER_SIZE) {
+            uint64_t word;
+            memcpy(&word, bytes + at, 8);
+            if (!is_plain_word(word) ||
+                (bytes[at + 7] == ' ' && (count - at < 9 || !is_plain_ascii(bytes[at + 8]))))
+                break;
+            for (uint32_t k = 0; k < 8; k++)
+                out->units[used + k] = bytes[at + k];
+            used += 8;
+            at += 8;
+        }
+        if (at == count)
+            break;
         uint32_t c, n = plain_char(bytes + at, count - at, &c);
         if (!n && bytes[at] == ' ' && count - at > 1 &&
             plain_char(bytes + at + 1, count - at - 1, &c)) {

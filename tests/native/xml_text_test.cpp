@@ -149,6 +149,33 @@ TEST(XmlText, RunsOfText) {
         check_at_every_cut(c);
 }
 
+// Runs are copied eight bytes at a time: what breaks a run, put at every place
+// in one, must read as it does anywhere else.
+TEST(XmlText, WhatBreaksARunAtEveryPlace) {
+    const struct {
+        std::string label, inserted, read;
+    } breaks[] = {
+        {"two spaces", "  ", " "},
+        {"a space and a tab", " \t", " "},
+        {"a line end", "\n", " "},
+        {"a space before a tag", " <b>x</b>", " x"},
+        {"a space before a reference", " &amp;", " &"},
+        {"a letter", "\xD0\x96", "\xD0\x96"},
+        {"a space before a letter", " \xD0\x96", " \xD0\x96"},
+        {"a control character", "\x01", "\x01"},
+        {"a space", " ", " "},
+        {"a line break", " <br/> ", "\n"},
+    };
+    const std::string run = "abcdefghijklmnopqrst";
+    for (const auto &b : breaks)
+        for (size_t at = 1; at < run.size(); at++) {
+            std::string before = run.substr(0, at), after = run.substr(at);
+            check_at_every_cut({b.label + " after " + std::to_string(at) + " bytes", XML_TEXT_XHTML,
+                                html("<p>" + before + b.inserted + after + " </p>"),
+                                before + b.read + after});
+        }
+}
+
 // Runs that fill the unit buffer to its end and past it.
 TEST(XmlText, RunsAcrossTheUnitBuffer) {
     const std::string letters[] = {"x", "\xD0\x96"};
