@@ -803,9 +803,30 @@ static uint32_t decode_utf8(xml_reader *reader, const unsigned char *bytes, uint
     return i;
 }
 
+// Text inside the root in a single-byte code page, a byte a character,
+// without a step of the state machine each. Returns where it stopped.
+static uint32_t take_single_byte_text(xml_reader *reader, const unsigned char *bytes, uint32_t at,
+                                      uint32_t count) {
+    while (at < count && reader->failure == XML_OK) {
+        uint32_t c = reader->single_byte[bytes[at]];
+        if (c == '<' || c == '&')
+            break;
+        at++;
+        if (reader->keep_text)
+            kept_char(reader, c);
+    }
+    return at;
+}
+
 static void decode_bytes(xml_reader *reader, const unsigned char *bytes, uint32_t count) {
     uint32_t i = reader->encoding == DECODE_UTF8 ? decode_utf8(reader, bytes, count) : 0;
     for (; i < count && reader->failure == XML_OK; i++) {
+        if (reader->encoding == DECODE_SINGLE_BYTE && reader->state == S_TEXT &&
+            reader->depth > 0) {
+            i = take_single_byte_text(reader, bytes, i, count);
+            if (i == count)
+                break;
+        }
         unsigned char b = bytes[i];
         if (reader->encoding == DECODE_SINGLE_BYTE) {
             take_char(reader, reader->single_byte[b]);

@@ -221,6 +221,10 @@ TEST(XmlText, Encodings) {
          "<?xml version=\"1.0\" encoding=\"windows-1251\"?>\n<FictionBook><body><p>\xC3\xEB"
          "\xE0\xE2\xE0 \xB9 \xA8</p></body></FictionBook>",
          "\xD0\x93\xD0\xBB\xD0\xB0\xD0\xB2\xD0\xB0 \xE2\x84\x96 \xD0\x81"},
+        {"Windows-1251 blanks, a reference and a tag in the text", XML_TEXT_FB2,
+         "<?xml version=\"1.0\" encoding=\"windows-1251\"?>\n<FictionBook><body><p>\xC3\xEB"
+         "\xE0  \xE2\xE0&amp;\xA8 <i>\xB9</i>\t</p></body></FictionBook>",
+         "\xD0\x93\xD0\xBB\xD0\xB0 \xD0\xB2\xD0\xB0&\xD0\x81 \xE2\x84\x96"},
         {"Windows-1252 declared, single quotes", XML_TEXT_FB2,
          "<?xml version='1.0' encoding='Windows-1252'?><FictionBook><body><p>caf\xE9 \x93"
          "x\x94</p></body></FictionBook>",
