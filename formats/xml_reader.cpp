@@ -727,8 +727,6 @@ static uint32_t take_plain_text(xml_reader *reader, const unsigned char *bytes, 
     return at;
 }
 
-// Returns where it stopped: at the end, a failure, or where the declaration
-// switched to a single-byte code page.
 // The ASCII name characters of the tag or attribute name being read, added
 // in one go.
 static uint32_t take_name_run(xml_reader *reader, const unsigned char *bytes, uint32_t at,
@@ -780,6 +778,8 @@ static uint32_t take_run(xml_reader *reader, const unsigned char *bytes, uint32_
     }
 }
 
+// Returns where it stopped: at the end, a failure, or where the declaration
+// switched to a single-byte code page.
 static uint32_t decode_utf8(xml_reader *reader, const unsigned char *bytes, uint32_t count) {
     uint32_t i = 0;
     while (i < count && reader->failure == XML_OK && reader->encoding == DECODE_UTF8) {
