@@ -2,10 +2,14 @@
 // in the loaders' quarter-megabyte blocks into a sink that copies the units:
 // the XML text of an XHTML chapter, an FB2 and a DOCX document, the decoding
 // of UTF-8 and UTF-16LE text, and for scale memcpy of the same bytes and raw
-// inflate of them deflated. Medians of RUNS runs.
+// inflate of them deflated; and the whole of read_book_text on an EPUB of
+// twenty such chapters against inflating its chapters. Medians of RUNS runs.
 // Arguments (for callgrind): megabytes, runs, and one kind's name to time it
 // alone.
+#include "formats/book_package.h"
+#include "formats/file_kind.h"
 #include "formats/xml_text.h"
+#include "tests/shared/made_archive.h"
 
 #include <zlib.h>
 
@@ -244,6 +248,69 @@ static void time_text(const char *name, int encoding, std::string (*made)()) {
     });
 }
 
+enum { CHAPTERS = 20 };
+
+// The prose as an EPUB of CHAPTERS chapters, each deflated on its own.
+static std::vector<made_entry> epub_entries() {
+    std::vector<std::string> chapters(CHAPTERS);
+    uint32_t chapter = 0, bytes = 0;
+    prose([&](const std::string &p) {
+        chapters[chapter] += "<p class=\"text\">" + p + "</p>\n";
+        bytes += (uint32_t)p.size();
+        if (bytes > size / CHAPTERS * (chapter + 1) && chapter + 1 < CHAPTERS)
+            chapter++;
+    });
+    std::vector<made_entry> entries = {
+        {"mimetype", "application/epub+zip", 0},
+        {"META-INF/container.xml",
+         "<?xml version=\"1.0\"?><container version=\"1.0\" "
+         "xmlns=\"urn:oasis:names:tc:opendocument:xmlns:container\"><rootfiles><rootfile "
+         "full-path=\"OEBPS/content.opf\" media-type=\"application/oebps-package+xml\"/>"
+         "</rootfiles></container>"}};
+    std::string manifest, spine;
+    for (int i = 0; i < CHAPTERS; i++) {
+        std::string id = "c" + std::to_string(i);
+        manifest += "<item id=\"" + id + "\" href=\"" + id +
+                    ".xhtml\" media-type=\"application/xhtml+xml\"/>";
+        spine += "<itemref idref=\"" + id + "\"/>";
+        entries.push_back({"OEBPS/" + id + ".xhtml",
+                           "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n<html "
+                           "xmlns=\"http://www.w3.org/1999/xhtml\">\n<head><title>Chapter</title>"
+                           "</head>\n<body>\n" +
+                               chapters[i] + "</body>\n</html>\n"});
+    }
+    entries.push_back({"OEBPS/content.opf",
+                       "<?xml version=\"1.0\"?><package xmlns=\"http://www.idpf.org/2007/opf\" "
+                       "version=\"3.0\"><metadata/><manifest>" +
+                           manifest + "</manifest><spine>" + spine + "</spine></package>"});
+    return entries;
+}
+
+static void time_epub() {
+    if (!timed("epub"))
+        return;
+    const std::vector<made_entry> entries = epub_entries();
+    const std::string book = make_archive(entries).bytes;
+    std::vector<std::string> compressed;
+    size_t bytes = 0;
+    for (const made_entry &entry : entries) {
+        compressed.push_back(deflated(entry.data));
+        bytes += entry.data.size();
+    }
+    if (!only)
+        report("inflate epub", bytes, [&] {
+            int inflated_all = 1;
+            for (const std::string &c : compressed)
+                inflated_all &= inflated(c);
+            return inflated_all;
+        });
+    static book_reader reader;
+    report("epub", bytes, [&] {
+        return (int)(read_book_text(&reader, FILE_EPUB, (const unsigned char *)book.data(),
+                                    book.size(), 0, copy_units, 0) == BOOK_OK);
+    });
+}
+
 int main(int argc, char **argv) {
     if (argc > 1)
         size = (uint32_t)atoi(argv[1]) << 20;
@@ -257,4 +324,5 @@ int main(int argc, char **argv) {
     time_xml("docx", XML_TEXT_DOCX, docx);
     time_text("utf8", TEXT_UTF8, utf8_text);
     time_text("utf16", TEXT_UTF16LE, utf16_text);
+    time_epub();
 }
