@@ -95,11 +95,12 @@ static int is_blank(uint32_t c) {
     return c == ' ' || c == '\t' || c == '\n' || c == '\r';
 }
 
-static int is_name_start(uint32_t c) {
+// Inline, as the name runs ask these of every byte.
+static inline int is_name_start(uint32_t c) {
     return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_' || c == ':' || c >= 0x80;
 }
 
-static int is_name_char(uint32_t c) {
+static inline int is_name_char(uint32_t c) {
     return is_name_start(c) || (c >= '0' && c <= '9') || c == '-' || c == '.';
 }
 
