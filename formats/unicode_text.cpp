@@ -111,7 +111,13 @@ void feed_utf8_check(utf8_check *check, const unsigned char *bytes, uint32_t cou
                 break;
         }
         uint32_t decoded[2];
-        uint32_t n = take_utf8_byte(&check->sequence, bytes[i++], decoded);
+        uint32_t n = check->sequence.need ? 0 : whole_utf8_sequence(bytes + i, count - i, decoded);
+        if (n) {
+            i += n;
+            check->multi_byte = 1;
+            continue;
+        }
+        n = take_utf8_byte(&check->sequence, bytes[i++], decoded);
         if (check->sequence.malformed)
             check->invalid = 1;
         else if (n && decoded[0] >= 0x80)
@@ -141,19 +147,6 @@ int flush_units(unit_output *out) {
     if (out->count && !out->stopped && !out->sink(out->context, out->units, out->count))
         out->stopped = 1;
     out->count = 0;
-    return !out->stopped;
-}
-
-int put_code_point(unit_output *out, uint32_t code_point) {
-    if (out->count + 2 > UNIT_BUFFER_SIZE && !flush_units(out))
-        return 0;
-    if (code_point >= 0x10000) {
-        code_point -= 0x10000;
-        out->units[out->count++] = (uint16_t)(0xD800 + (code_point >> 10));
-        out->units[out->count++] = (uint16_t)(0xDC00 + (code_point & 0x3FF));
-    } else {
-        out->units[out->count++] = (uint16_t)code_point;
-    }
     return !out->stopped;
 }
 
@@ -199,7 +192,14 @@ static int decode_utf8(text_decoder *decoder, const unsigned char *bytes, uint32
                 break;
         }
         uint32_t code_points[2];
-        uint32_t n = take_utf8_byte(&decoder->utf8, bytes[i++], code_points);
+        uint32_t n =
+            decoder->utf8.need ? 0 : whole_utf8_sequence(bytes + i, count - i, code_points);
+        if (n) {
+            i += n;
+            n = 1;
+        } else {
+            n = take_utf8_byte(&decoder->utf8, bytes[i++], code_points);
+        }
         for (uint32_t k = 0; k < n; k++)
             if (!decoded(decoder, code_points[k]))
                 return 0;
@@ -231,21 +231,46 @@ static int decode_utf16_unit(text_decoder *decoder, uint32_t unit) {
     return decoded(decoder, is_low_surrogate(unit) ? (uint32_t)REPLACEMENT : unit);
 }
 
+static uint32_t utf16_unit(int big_endian, uint32_t first, uint32_t second) {
+    return big_endian ? first << 8 | second : second << 8 | first;
+}
+
+// Whole units are taken from the bytes in pairs; only a unit cut by the end
+// of a chunk waits in have_byte.
 static int decode_utf16(text_decoder *decoder, const unsigned char *bytes, uint32_t count) {
     int big_endian = decoder->encoding == TEXT_UTF16BE;
-    for (uint32_t i = 0; i < count; i++) {
-        if (!decoder->have_byte) {
-            decoder->byte = bytes[i];
-            decoder->have_byte = 1;
-            continue;
-        }
+    uint32_t i = 0;
+    if (decoder->have_byte && count) {
         decoder->have_byte = 0;
-        uint32_t first = decoder->byte, second = bytes[i];
-        uint32_t unit = big_endian ? first << 8 | second : second << 8 | first;
-        if (!decode_utf16_unit(decoder, unit))
+        i = 1;
+        if (!decode_utf16_unit(decoder, utf16_unit(big_endian, decoder->byte, bytes[0])))
             return 0;
     }
-    return !decoder->out.stopped;
+    unit_output *out = &decoder->out;
+    while (count - i >= 2) {
+        // Most units are whole characters of a text already started: they go
+        // straight to the buffer while it has room.
+        if (decoder->started && !decoder->high_surrogate) {
+            uint32_t used = out->count;
+            for (; count - i >= 2 && used + 2 <= UNIT_BUFFER_SIZE; i += 2) {
+                uint32_t unit = utf16_unit(big_endian, bytes[i], bytes[i + 1]);
+                if (unit >= 0xD800 && unit <= 0xDFFF)
+                    break;
+                out->units[used++] = (uint16_t)unit;
+            }
+            out->count = used;
+            if (count - i < 2)
+                break;
+        }
+        if (!decode_utf16_unit(decoder, utf16_unit(big_endian, bytes[i], bytes[i + 1])))
+            return 0;
+        i += 2;
+    }
+    if (i < count) {
+        decoder->byte = bytes[i];
+        decoder->have_byte = 1;
+    }
+    return !out->stopped;
 }
 
 int feed_text_decoder(text_decoder *decoder, const unsigned char *bytes, uint32_t count) {

@@ -33,6 +33,28 @@ void begin_utf8(utf8_state *state);
 // returns how many (0 to 2).
 uint32_t take_utf8_byte(utf8_state *state, unsigned char b, uint32_t out[2]);
 
+// The fast way through the letters of most texts: the length of the whole,
+// well-formed two- or three-byte sequence the count bytes begin with, its code
+// point in *code_point; 0 for anything else (ASCII, four bytes, malformed, cut
+// short), which is left to take_utf8_byte.
+inline uint32_t whole_utf8_sequence(const unsigned char *bytes, uint32_t count,
+                                    uint32_t *code_point) {
+    unsigned char b = bytes[0];
+    if (b >= 0xC2 && b <= 0xDF) {
+        if (count < 2 || (bytes[1] & 0xC0) != 0x80)
+            return 0;
+        *code_point = (b & 0x1Fu) << 6 | (bytes[1] & 0x3Fu);
+        return 2;
+    }
+    if (b < 0xE0 || b > 0xEF || count < 3 || (bytes[1] & 0xC0) != 0x80 || (bytes[2] & 0xC0) != 0x80)
+        return 0;
+    uint32_t c = (b & 0x0Fu) << 12 | (bytes[1] & 0x3Fu) << 6 | (bytes[2] & 0x3Fu);
+    if (c < 0x800 || (c >= 0xD800 && c <= 0xDFFF))
+        return 0; // overlong, or a surrogate
+    *code_point = c;
+    return 3;
+}
+
 // Whether a whole text is UTF-8, fed in chunks of any size.
 struct utf8_check {
     utf8_state sequence;
@@ -61,10 +83,23 @@ struct unit_output {
 };
 
 void begin_unit_output(unit_output *out, unit_sink sink, void *context);
-// A code point as one unit or a surrogate pair. 0 once the sink has stopped.
-int put_code_point(unit_output *out, uint32_t code_point);
 // Sends what is buffered. 0 once the sink has stopped.
 int flush_units(unit_output *out);
+
+// A code point as one unit or a surrogate pair. 0 once the sink has stopped.
+// Inline, as it runs once a character.
+inline int put_code_point(unit_output *out, uint32_t code_point) {
+    if (out->count + 2 > UNIT_BUFFER_SIZE && !flush_units(out))
+        return 0;
+    if (code_point >= 0x10000) {
+        code_point -= 0x10000;
+        out->units[out->count++] = (uint16_t)(0xD800 + (code_point >> 10));
+        out->units[out->count++] = (uint16_t)(0xDC00 + (code_point & 0x3FF));
+    } else {
+        out->units[out->count++] = (uint16_t)code_point;
+    }
+    return !out->stopped;
+}
 
 // Decoding a text in chunks of any size. The byte-order mark, when the text
 // starts with one, is dropped.

@@ -95,11 +95,12 @@ static int is_blank(uint32_t c) {
     return c == ' ' || c == '\t' || c == '\n' || c == '\r';
 }
 
-static int is_name_start(uint32_t c) {
+// Inline, as the name runs ask these of every byte.
+static inline int is_name_start(uint32_t c) {
     return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_' || c == ':' || c >= 0x80;
 }
 
-static int is_name_char(uint32_t c) {
+static inline int is_name_char(uint32_t c) {
     return is_name_start(c) || (c >= '0' && c <= '9') || c == '-' || c == '.';
 }
 
@@ -147,20 +148,24 @@ static void write_char(xml_reader *reader, uint32_t c) {
     reader->written = 1;
 }
 
-static void text_char(xml_reader *reader, uint32_t c) {
-    if (reader->depth == 0) {
-        if (!is_blank(c))
-            fail(reader, XML_NOT_WELL_FORMED);
-        return;
-    }
-    if (!reader->keep_text)
-        return;
+// A character of text the handler keeps.
+static void kept_char(xml_reader *reader, uint32_t c) {
     if (!is_blank(c))
         write_char(reader, c);
     else if (c == '\n' && reader->keep_line_ends)
         xml_line_break(reader);
     else
         xml_separator(reader, ' ');
+}
+
+static void text_char(xml_reader *reader, uint32_t c) {
+    if (reader->depth == 0) {
+        if (!is_blank(c))
+            fail(reader, XML_NOT_WELL_FORMED);
+        return;
+    }
+    if (reader->keep_text)
+        kept_char(reader, c);
 }
 
 static void open_element(xml_reader *reader) {
@@ -625,33 +630,215 @@ static void take_utf16_unit(xml_reader *reader, uint32_t unit) {
         take_char(reader, is_low_surrogate(unit) ? (uint32_t)REPLACEMENT : unit);
 }
 
+// ASCII that text shows as it stands: neither blank nor '<' nor '&'.
+static int is_plain_ascii(uint32_t b) {
+    return b > ' ' && b < 0x80 && b != '<' && b != '&';
+}
+
+// The length of the character at bytes that text shows as it stands (ASCII
+// other than blanks, '<' and '&', or a whole two- or three-byte sequence),
+// its code point in *c; 0 when it needs the state machine.
+static uint32_t plain_char(const unsigned char *bytes, uint32_t count, uint32_t *c) {
+    *c = bytes[0];
+    if (*c < 0x80)
+        return is_plain_ascii(*c);
+    return whole_utf8_sequence(bytes, count, c);
+}
+
+// 0x80 in each byte of v that is zero, nothing elsewhere.
+static uint64_t zero_bytes(uint64_t v) {
+    const uint64_t low_bits = 0x7F7F7F7F7F7F7F7Full;
+    return ~(((v & low_bits) + low_bits) | v | low_bits);
+}
+
+// Whether eight bytes are plain ASCII and spaces, no two spaces side by side.
+static int is_plain_word(uint64_t word) {
+    const uint64_t ones = 0x0101010101010101ull, high_bits = ones * 0x80;
+    uint64_t spaces = zero_bytes(word ^ ones * ' ');
+    return (word & high_bits) == 0 && ((word + ones * 0x60) & high_bits) == high_bits &&
+           (zero_bytes(word ^ ones * '<') | zero_bytes(word ^ ones * '&')) == 0 &&
+           (spaces & spaces << 8) == 0;
+}
+
+// After a character written, the plain characters that follow it go straight
+// to the output, and so does a single space between two of them: nothing
+// between them owes a separator. Returns where it stopped.
+static uint32_t copy_plain_text(xml_reader *reader, const unsigned char *bytes, uint32_t at,
+                                uint32_t count) {
+    unit_output *out = &reader->out;
+    uint32_t used = out->count; // kept here, not in memory, over the loop
+    while (at < count) {
+        // Eight bytes at a time while they hold plain ASCII and single spaces,
+        // a space at their end followed by plain ASCII too (a space at their
+        // start follows a character written). Each unit still has the room
+        // put_code_point would ask.
+        while (count - at >= 8 && used + 9 <= UNIT_BUFFER_SIZE) {
+            uint64_t word;
+            memcpy(&word, bytes + at, 8);
+            if (!is_plain_word(word) ||
+                (bytes[at + 7] == ' ' && (count - at < 9 || !is_plain_ascii(bytes[at + 8]))))
+                break;
+            for (uint32_t k = 0; k < 8; k++)
+                out->units[used + k] = bytes[at + k];
+            used += 8;
+            at += 8;
+        }
+        if (at == count)
+            break;
+        uint32_t c, n = plain_char(bytes + at, count - at, &c);
+        if (!n && bytes[at] == ' ' && count - at > 1 &&
+            plain_char(bytes + at + 1, count - at - 1, &c)) {
+            c = ' ';
+            n = 1;
+        }
+        if (!n)
+            break;
+        // Flushed where put_code_point would flush.
+        if (used + 2 > UNIT_BUFFER_SIZE) {
+            out->count = used;
+            if (!flush_units(out)) {
+                fail(reader, XML_STOPPED);
+                return at;
+            }
+            used = 0;
+        }
+        out->units[used++] = (uint16_t)c;
+        at += n;
+    }
+    out->count = used;
+    return at;
+}
+
+// Text inside the root, the bulk of a book, read straight from UTF-8 bytes
+// without a step of the state machine a character. Stops at mark-up, a
+// reference or a byte the decoder must look at; returns where.
+static uint32_t take_plain_text(xml_reader *reader, const unsigned char *bytes, uint32_t at,
+                                uint32_t count) {
+    while (at < count && reader->failure == XML_OK) {
+        uint32_t c, n = plain_char(bytes + at, count - at, &c);
+        if (!n && !is_blank(c))
+            break;
+        at += n ? n : 1;
+        if (!reader->keep_text)
+            continue;
+        kept_char(reader, c);
+        if (n && reader->failure == XML_OK)
+            at = copy_plain_text(reader, bytes, at, count);
+    }
+    return at;
+}
+
+// The ASCII name characters of the tag or attribute name being read, added
+// in one go.
+static uint32_t take_name_run(xml_reader *reader, const unsigned char *bytes, uint32_t at,
+                              uint32_t count) {
+    uint32_t end = at;
+    while (end < count && bytes[end] < 0x80 && is_name_char(bytes[end]))
+        end++;
+    if (end - at > XML_NAME_SIZE - 1 - reader->name_length) {
+        fail(reader, XML_TOO_DEEP);
+        return end;
+    }
+    memcpy(reader->name + reader->name_length, bytes + at, end - at);
+    reader->name_length += end - at;
+    return end;
+}
+
+// The ASCII of an attribute value up to its quote, a reference or '<', added
+// in one go; past XML_VALUE_SIZE the value is cut.
+static uint32_t take_value_run(xml_reader *reader, const unsigned char *bytes, uint32_t at,
+                               uint32_t count) {
+    uint32_t end = at;
+    while (end < count && bytes[end] < 0x80 && bytes[end] != reader->quote && bytes[end] != '<' &&
+           bytes[end] != '&')
+        end++;
+    if (reader->value_cut)
+        return end;
+    uint32_t room = XML_VALUE_SIZE - reader->value_length;
+    uint32_t n = end - at < room ? end - at : room;
+    for (uint32_t k = 0; k < n; k++)
+        reader->value[reader->value_length + k] =
+            is_blank(bytes[at + k]) ? ' ' : (char)bytes[at + k];
+    reader->value_length += n;
+    reader->value_cut = end - at > room;
+    return end;
+}
+
+// Where the state takes runs of characters at once: text inside the root,
+// names after their first character, and attribute values. Returns where the
+// run stopped.
+static uint32_t take_run(xml_reader *reader, const unsigned char *bytes, uint32_t at,
+                         uint32_t count) {
+    switch (reader->state) {
+    case S_TEXT: return reader->depth > 0 ? take_plain_text(reader, bytes, at, count) : at;
+    case S_START_NAME:
+    case S_ATTRIBUTE_NAME:
+    case S_END_NAME: return reader->name_length > 0 ? take_name_run(reader, bytes, at, count) : at;
+    case S_VALUE: return take_value_run(reader, bytes, at, count);
+    default: return at;
+    }
+}
+
+// Returns where it stopped: at the end, a failure, or where the declaration
+// switched to a single-byte code page.
+static uint32_t decode_utf8(xml_reader *reader, const unsigned char *bytes, uint32_t count) {
+    uint32_t i = 0;
+    while (i < count && reader->failure == XML_OK && reader->encoding == DECODE_UTF8) {
+        uint32_t code_points[2], n = 0;
+        if (reader->utf8.need == 0) {
+            i = take_run(reader, bytes, i, count);
+            if (i == count || reader->failure != XML_OK)
+                break;
+            code_points[0] = bytes[i];
+            n = code_points[0] < 0x80 ? 1 : whole_utf8_sequence(bytes + i, count - i, code_points);
+        }
+        if (n) {
+            i += n;
+            take_char(reader, code_points[0]);
+            continue;
+        }
+        n = take_utf8_byte(&reader->utf8, bytes[i++], code_points);
+        for (uint32_t k = 0; k < n; k++)
+            take_char(reader, code_points[k]);
+    }
+    return i;
+}
+
+// Text inside the root in a single-byte code page, a byte a character,
+// without a step of the state machine each. Returns where it stopped.
+static uint32_t take_single_byte_text(xml_reader *reader, const unsigned char *bytes, uint32_t at,
+                                      uint32_t count) {
+    while (at < count && reader->failure == XML_OK) {
+        uint32_t c = reader->single_byte[bytes[at]];
+        if (c == '<' || c == '&')
+            break;
+        at++;
+        if (reader->keep_text)
+            kept_char(reader, c);
+    }
+    return at;
+}
+
 static void decode_bytes(xml_reader *reader, const unsigned char *bytes, uint32_t count) {
-    for (uint32_t i = 0; i < count && reader->failure == XML_OK; i++) {
+    uint32_t i = reader->encoding == DECODE_UTF8 ? decode_utf8(reader, bytes, count) : 0;
+    for (; i < count && reader->failure == XML_OK; i++) {
+        if (reader->encoding == DECODE_SINGLE_BYTE && reader->state == S_TEXT &&
+            reader->depth > 0) {
+            i = take_single_byte_text(reader, bytes, i, count);
+            if (i == count)
+                break;
+        }
         unsigned char b = bytes[i];
-        switch (reader->encoding) {
-        case DECODE_UTF8:
-            if (b < 0x80 && reader->utf8.need == 0) {
-                take_char(reader, b);
-            } else {
-                uint32_t code_points[2];
-                uint32_t n = take_utf8_byte(&reader->utf8, b, code_points);
-                for (uint32_t k = 0; k < n; k++)
-                    take_char(reader, code_points[k]);
-            }
-            break;
-        case DECODE_SINGLE_BYTE: take_char(reader, reader->single_byte[b]); break;
-        default:
-            if (!reader->have_byte) {
-                reader->byte = b;
-                reader->have_byte = 1;
-            } else {
-                reader->have_byte = 0;
-                uint32_t first = reader->byte;
-                take_utf16_unit(reader, reader->encoding == DECODE_UTF16BE
-                                            ? first << 8 | b
-                                            : (uint32_t)b << 8 | first);
-            }
-            break;
+        if (reader->encoding == DECODE_SINGLE_BYTE) {
+            take_char(reader, reader->single_byte[b]);
+        } else if (!reader->have_byte) {
+            reader->byte = b;
+            reader->have_byte = 1;
+        } else {
+            reader->have_byte = 0;
+            uint32_t first = reader->byte;
+            take_utf16_unit(reader, reader->encoding == DECODE_UTF16BE ? first << 8 | b
+                                                                       : (uint32_t)b << 8 | first);
         }
     }
 }

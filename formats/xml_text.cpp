@@ -67,8 +67,8 @@ static int role_of(const xml_text_state *state, const char *name, uint32_t lengt
         count = sizeof docx_roles / sizeof docx_roles[0];
     }
     for (uint32_t i = 0; i < count; i++)
-        if (roles[i].name[0] == name[0] && strlen(roles[i].name) == length &&
-            memcmp(roles[i].name, name, length) == 0)
+        if (roles[i].name[0] == name[0] && strncmp(roles[i].name, name, length) == 0 &&
+            roles[i].name[length] == 0)
             return roles[i].role;
     return 0;
 }

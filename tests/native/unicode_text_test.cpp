@@ -79,6 +79,13 @@ TEST(UnicodeText, Utf8CheckAtEveryChunkSplit) {
         {"lone continuation byte", "\xD0\x93\x80", 0},
         {"sequence cut at the end", "\xD0\x93\xD0", 0},
         {"F5 never leads", "\xD0\x93\xF5\x80\x80\x80", 0},
+        // Whole sequences are taken at once; these lie at their bounds.
+        {"lowest and highest three bytes", "\xE0\xA0\x80\xEF\xBF\xBF", 1},
+        {"either side of the surrogates", "\xED\x9F\xBF\xEE\x80\x80", 1},
+        {"overlong three bytes after a letter", "\xD0\x93\xE0\x9F\xBF", 0},
+        {"surrogate after a letter", "\xD0\x93\xED\xA0\x80", 0},
+        {"two bytes broken by ASCII", "\xD0\x93\xD0z", 0},
+        {"three bytes broken by a lead byte", "\xD0\x93\xE2\x80\xD0\x93", 0},
     };
     for (const auto &c : cases)
         for (int cut = -1; cut <= (int)c.bytes.size(); cut++) {
@@ -138,6 +145,31 @@ TEST(UnicodeText, DecodingAtEveryChunkSplit) {
          {0xFFFD, 'b'}},
         {"UTF-8 surrogate", TEXT_UTF8, "\xED\xA0\x80", {0xFFFD, 0xFFFD, 0xFFFD}},
         {"UTF-8 cut at the end", TEXT_UTF8, "a\xE2\x80", {'a', 0xFFFD}},
+        {"UTF-8 lowest and highest two and three bytes",
+         TEXT_UTF8,
+         "\xC2\x80\xDF\xBF\xE0\xA0\x80\xEF\xBF\xBF",
+         {0x80, 0x7FF, 0x800, 0xFFFF}},
+        {"UTF-8 either side of the surrogates",
+         TEXT_UTF8,
+         "\xED\x9F\xBF\xEE\x80\x80",
+         {0xD7FF, 0xE000}},
+        {"UTF-8 overlong three bytes after a letter",
+         TEXT_UTF8,
+         "a\xE0\x9F\xBF",
+         {'a', 0xFFFD, 0xFFFD, 0xFFFD}},
+        {"UTF-8 two bytes broken by a lead byte", TEXT_UTF8, "\xD0\xD0\x93", {0xFFFD, 0x413}},
+        {"UTF-16LE U+FEFF after the start kept",
+         TEXT_UTF16LE,
+         std::string("a\0\xFF\xFE", 4),
+         {'a', 0xFEFF}},
+        {"UTF-16LE pair after a letter",
+         TEXT_UTF16LE,
+         std::string("a\0\x3D\xD8\x00\xDE\x13\x04", 8),
+         {'a', 0xD83D, 0xDE00, 0x413}},
+        {"UTF-16BE lone low surrogate after a letter",
+         TEXT_UTF16BE,
+         std::string("\0a\xDC\x00\x04\x13", 6),
+         {'a', 0xFFFD, 0x413}},
         {"UTF-16LE mark dropped",
          TEXT_UTF16LE,
          std::string("\xFF\xFE\x13\x04"
@@ -182,6 +214,13 @@ TEST(UnicodeText, LongTextPassesTheBufferWhole) {
         expected.push_back(i % 3 ? 0x416 : 'z');
     }
     EXPECT_EQ(expected, decode(TEXT_UTF8, bytes, 1500));
+    std::string utf16;
+    for (uint16_t unit : expected) {
+        utf16 += (char)(unit & 0xFF);
+        utf16 += (char)(unit >> 8);
+    }
+    for (int cut : {0, 2045, 2046, 2047, 2048, 2049})
+        EXPECT_EQ(expected, decode(TEXT_UTF16LE, utf16, cut)) << "cut at " << cut;
 }
 
 static int stop_at_once(void *context, const uint16_t *, uint32_t) {

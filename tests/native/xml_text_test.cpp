@@ -13,11 +13,20 @@ struct converted {
     std::string text; // UTF-8, line breaks as "\n"
 };
 
-// Feeds the document split at cut (-1 byte by byte, 0 whole).
-static converted convert(int profile, const std::string &document, int cut) {
+// Collects units, noting the most the sink got at once.
+struct text_received {
     std::u16string units;
-    xml_text_state state;
-    begin_xml_text(&state, profile, test_code_page_table, collect_units, &units);
+    uint32_t largest = 0;
+};
+
+static int collect_noting_largest(void *context, const uint16_t *units, uint32_t count) {
+    text_received *into = static_cast<text_received *>(context);
+    into->largest = count > into->largest ? count : into->largest;
+    return collect_units(&into->units, units, count);
+}
+
+// The document split at cut: -1 byte by byte, 0 whole.
+static std::vector<std::string> pieces_of(const std::string &document, int cut) {
     std::vector<std::string> pieces;
     if (cut < 0)
         for (char b : document)
@@ -26,14 +35,26 @@ static converted convert(int profile, const std::string &document, int cut) {
         pieces.push_back(document);
     else
         pieces = {document.substr(0, cut), document.substr(cut)};
+    return pieces;
+}
+
+// Feeds the document in pieces, each in a buffer of its own size, so the sanitizer sees a read past
+// a piece's end.
+static converted convert(int profile, const std::string &document, int cut, uint32_t *largest = 0) {
+    text_received into;
+    xml_text_state state;
+    begin_xml_text(&state, profile, test_code_page_table, collect_noting_largest, &into);
     int failure = XML_OK;
-    for (const std::string &piece : pieces)
-        if (failure == XML_OK)
-            failure =
-                feed_xml_text(&state, (const unsigned char *)piece.data(), (uint32_t)piece.size());
+    for (const std::string &piece : pieces_of(document, cut))
+        if (failure == XML_OK) {
+            std::vector<unsigned char> bytes(piece.begin(), piece.end());
+            failure = feed_xml_text(&state, bytes.data(), (uint32_t)bytes.size());
+        }
     if (failure == XML_OK)
         failure = finish_xml_text(&state);
-    return {failure, utf8_of(units)};
+    if (largest)
+        *largest = into.largest;
+    return {failure, utf8_of(into.units)};
 }
 
 struct text_case {
@@ -103,6 +124,79 @@ TEST(XmlText, XhtmlChapter) {
         check_at_every_cut(c);
 }
 
+// Text is copied a run at a time; what ends a run must still read as it did.
+TEST(XmlText, RunsOfText) {
+    const text_case cases[] = {
+        {"a space before a tag", XML_TEXT_XHTML, html("<p>one two </p><p> three <i>four</i></p>"),
+         "one two\nthree four"},
+        {"a space before a reference", XML_TEXT_XHTML, html("<p>a &amp; b &#32; c&lt;d</p>"),
+         "a & b c<d"},
+        {"letters after a run", XML_TEXT_XHTML,
+         html("<p>abc\xD0\x93 \xE2\x80\x9Cq\xE2\x80\x9D \xF0\x9F\x98\x80 z</p>"),
+         "abc\xD0\x93 \xE2\x80\x9Cq\xE2\x80\x9D \xF0\x9F\x98\x80 z"},
+        {"a space before malformed bytes", XML_TEXT_XHTML, html("<p>a \xFF b \xD0</p>"),
+         "a \xEF\xBF\xBD b \xEF\xBF\xBD"},
+        {"blanks other than one space", XML_TEXT_XHTML, html("<p>a\tb\r\nc  d \ne</p>"),
+         "a b c d e"},
+        {"line ends kept after a run", XML_TEXT_XHTML, html("<pre>ab\ncd \n ef</pre>"),
+         "ab\ncd\nef"},
+        {"a control character inside a run", XML_TEXT_XHTML, html("<p>a\x01b c</p>"), "a\x01b c"},
+        {"text left out between runs", XML_TEXT_XHTML, html("<p>a b<script>c d</script> e f</p>"),
+         "a b e f"},
+        {"CDATA after a run", XML_TEXT_XHTML, html("<p>a b<![CDATA[ c]]></p>"), "a b c"},
+    };
+    for (const text_case &c : cases)
+        check_at_every_cut(c);
+}
+
+// Runs are copied eight bytes at a time: what breaks a run, put at every place
+// in one, must read as it does anywhere else.
+TEST(XmlText, WhatBreaksARunAtEveryPlace) {
+    const struct {
+        std::string label, inserted, read;
+    } breaks[] = {
+        {"two spaces", "  ", " "},
+        {"a space and a tab", " \t", " "},
+        {"a line end", "\n", " "},
+        {"a space before a tag", " <b>x</b>", " x"},
+        {"a space before a reference", " &amp;", " &"},
+        {"a letter", "\xD0\x96", "\xD0\x96"},
+        {"a space before a letter", " \xD0\x96", " \xD0\x96"},
+        {"a control character", "\x01", "\x01"},
+        {"a space", " ", " "},
+        {"a line break", " <br/> ", "\n"},
+    };
+    const std::string run = "abcdefghijklmnopqrst";
+    for (const auto &b : breaks)
+        for (size_t at = 1; at < run.size(); at++) {
+            std::string before = run.substr(0, at), after = run.substr(at);
+            check_at_every_cut({b.label + " after " + std::to_string(at) + " bytes", XML_TEXT_XHTML,
+                                html("<p>" + before + b.inserted + after + " </p>"),
+                                before + b.read + after});
+        }
+}
+
+// Runs that fill the unit buffer to its end and past it.
+TEST(XmlText, RunsAcrossTheUnitBuffer) {
+    const std::string letters[] = {"x", "\xD0\x96"};
+    for (const std::string &letter : letters)
+        for (int length = UNIT_BUFFER_SIZE - 3; length <= UNIT_BUFFER_SIZE + 1; length++) {
+            std::string run;
+            for (int i = 0; i < length; i++)
+                run += letter;
+            const text_case c = {"a run of " + std::to_string(length) + " " + letter,
+                                 XML_TEXT_XHTML, html("<p>" + run + " y z</p>"), run + " y z"};
+            for (int cut : {0, 1, length / 2, length + 60, length + 61, length + 62}) {
+                SCOPED_TRACE(c.label + ", cut at " + std::to_string(cut));
+                uint32_t largest = 0;
+                converted out = convert(c.profile, c.document, cut, &largest);
+                EXPECT_EQ(XML_OK, out.failure);
+                EXPECT_EQ(c.expected, out.text);
+                EXPECT_GE((uint32_t)UNIT_BUFFER_SIZE, largest);
+            }
+        }
+}
+
 static std::string utf16(const std::u16string &text, int big_endian) {
     std::string bytes;
     for (char16_t unit : text) {
@@ -127,6 +221,10 @@ TEST(XmlText, Encodings) {
          "<?xml version=\"1.0\" encoding=\"windows-1251\"?>\n<FictionBook><body><p>\xC3\xEB"
          "\xE0\xE2\xE0 \xB9 \xA8</p></body></FictionBook>",
          "\xD0\x93\xD0\xBB\xD0\xB0\xD0\xB2\xD0\xB0 \xE2\x84\x96 \xD0\x81"},
+        {"Windows-1251 blanks, a reference and a tag in the text", XML_TEXT_FB2,
+         "<?xml version=\"1.0\" encoding=\"windows-1251\"?>\n<FictionBook><body><p>\xC3\xEB"
+         "\xE0  \xE2\xE0&amp;\xA8 <i>\xB9</i>\t</p></body></FictionBook>",
+         "\xD0\x93\xD0\xBB\xD0\xB0 \xD0\xB2\xD0\xB0&\xD0\x81 \xE2\x84\x96"},
         {"Windows-1252 declared, single quotes", XML_TEXT_FB2,
          "<?xml version='1.0' encoding='Windows-1252'?><FictionBook><body><p>caf\xE9 \x93"
          "x\x94</p></body></FictionBook>",
@@ -275,4 +373,68 @@ TEST(XmlText, StoppedSink) {
     EXPECT_EQ(XML_STOPPED, feed_xml_text(&state, (const unsigned char *)document.data(),
                                          (uint32_t)document.size()));
     EXPECT_EQ(XML_STOPPED, finish_xml_text(&state));
+}
+
+// The events of a document as a line: "<name", " attribute=value" (its
+// length instead when longer than 16 bytes, "(cut)" after a cut one), ">name".
+static int note_open(xml_reader *reader, const char *name, uint32_t length) {
+    *static_cast<std::string *>(reader->context) += "<" + std::string(name, length);
+    return 1;
+}
+
+static int note_attribute(xml_reader *reader, const char *name, uint32_t name_length,
+                          const char *value, uint32_t value_length, int value_cut) {
+    std::string shown = value_length > 16 ? std::to_string(value_length) + " bytes"
+                                          : std::string(value, value_length);
+    *static_cast<std::string *>(reader->context) +=
+        " " + std::string(name, name_length) + "=" + shown + (value_cut ? "(cut)" : "");
+    return 1;
+}
+
+static int note_close(xml_reader *reader, const char *name, uint32_t length) {
+    *static_cast<std::string *>(reader->context) += ">" + std::string(name, length);
+    return 1;
+}
+
+// Names and attribute values are read a run at a time too.
+TEST(XmlReader, NamesAndValuesAtEveryCut) {
+    const std::string full(XML_VALUE_SIZE, 'v'), long_name(XML_NAME_SIZE - 1, 'n');
+    const struct {
+        std::string label, document, events;
+        int failure;
+    } cases[] = {
+        {"names with every kind of name character", "<a:b x-y.z_1=\"v 1&amp;2\" q='it\"s'></a:b >",
+         "<a:b x-y.z_1=v 1&2 q=it\"s>a:b", XML_OK},
+        {"blanks in a value read as spaces", "<a x=\"1\t2\n3\r4 \"/>", "<a x=1 2 3 4 >a", XML_OK},
+        {"letters after ASCII in names and values", "<ab\xD0\xB0 c\xD0\xB1=\"d\xD0\xB2\"/>",
+         "<ab\xD0\xB0 c\xD0\xB1=d\xD0\xB2>ab\xD0\xB0", XML_OK},
+        {"a value as long as kept", "<a x='" + full + "'/>", "<a x=2048 bytes>a", XML_OK},
+        {"a value one past", "<a x='" + full + "w'/>", "<a x=2048 bytes(cut)>a", XML_OK},
+        {"a reference past the end of a full value", "<a x='" + full + "&amp;'/>",
+         "<a x=2048 bytes(cut)>a", XML_OK},
+        {"a letter that does not fit", "<a x='" + full.substr(1) + "\xD0\x96'/>",
+         "<a x=2047 bytes(cut)>a", XML_OK},
+        {"an attribute name as long as allowed", "<a " + long_name + "='1'/>",
+         "<a " + long_name + "=1>a", XML_OK},
+        {"an attribute name past the bound", "<a " + long_name + "n='1'/>", "<a", XML_TOO_DEEP},
+        {"an end name past the bound", "<a></" + long_name + "n>", "<a", XML_TOO_DEEP},
+    };
+    static const xml_handler handler = {note_open, note_attribute, note_close};
+    for (const auto &c : cases)
+        for (int cut = -1; cut <= (int)c.document.size(); cut++) {
+            SCOPED_TRACE(c.label + ", cut at " + std::to_string(cut));
+            std::string events;
+            xml_reader reader;
+            begin_xml_reader(&reader, &handler, &events, 0, 0, 0);
+            int failure = XML_OK;
+            for (const std::string &piece : pieces_of(c.document, cut))
+                if (failure == XML_OK) {
+                    std::vector<unsigned char> bytes(piece.begin(), piece.end());
+                    failure = feed_xml_reader(&reader, bytes.data(), (uint32_t)bytes.size());
+                }
+            if (failure == XML_OK)
+                failure = finish_xml_reader(&reader);
+            EXPECT_EQ(c.failure, failure);
+            EXPECT_EQ(c.events, events);
+        }
 }
