@@ -32,7 +32,10 @@ void count_tick(reading_schedule *s, int64_t now) {
 }
 
 void change_rate(reading_schedule *s, int rate) {
-    s->start = s->last_tick;
+    // From when the last tick was due, not when it came: a late one is still
+    // made up, however often the rate changes (several times a second from
+    // the Speed window's keys).
+    s->start = tick_due(s, s->ticks);
     s->ticks = 0;
     s->rate = valid_rate(rate);
 }

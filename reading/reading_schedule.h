@@ -6,7 +6,7 @@
 
 struct reading_schedule {
     int64_t frequency; // clock counts a second
-    int64_t start;     // when tick 0 was (the start, or the last word before a new rate)
+    int64_t start;     // when tick 0 was due (the start, or the last word before a new rate)
     int64_t last_tick; // when the last tick came
     int64_t ticks;     // ticks since start
     int rate;          // words per minute, 1 or more
@@ -21,7 +21,7 @@ void begin_schedule(reading_schedule *s, int64_t now, int64_t frequency, int rat
 void count_tick(reading_schedule *s, int64_t now);
 
 // A new rate from the last tick on: the next one due an interval of the new
-// rate after it.
+// rate after the last was due (a late tick stays to be made up).
 void change_rate(reading_schedule *s, int rate);
 
 // When tick k of the schedule is due.

@@ -86,29 +86,33 @@ TEST(reading_schedule, a_stall_past_two_intervals_starts_again_from_the_present)
 }
 
 TEST(reading_schedule, a_new_rate_counts_from_the_last_tick) {
+    // last_ms: when the 101st tick of the new rate comes, worked out by hand.
     const struct {
         const char *label;
         int from, to;
-        double change_after_ms, next_delay_ms;
+        double late_ms, change_after_ms, next_delay_ms, last_ms;
     } changes[] = {
-        {"100 to 3000 wpm, a third into 600 ms: due 20 ms after the last word, now", 100, 3000,
-         200, 0},
-        {"3000 to 100 wpm, 5 ms after a tick: 600 ms after it", 3000, 100, 5, 595},
-        {"490 to 491, at once: the new interval from the tick", 490, 491, 0, 122},
+        {"100 to 3000 wpm, a third into 600 ms: due 20 ms after the last word, now; then a "
+         "stall, so from now",
+         100, 3000, 0, 200, 0, 800 + 100 * 20.0},
+        {"3000 to 100 wpm, 5 ms after a tick: 600 ms after it", 3000, 100, 0, 5, 595,
+         20 + 101 * 600.0},
+        {"490 to 491, at once: the new interval from when the tick was due", 490, 491, 0, 0, 123,
+         60000.0 / 490 + 101 * 60000.0 / 491},
+        {"490 to 491 after a tick 40 ms late: 40 ms made up", 490, 491, 40, 0, 83,
+         60000.0 / 490 + 101 * 60000.0 / 491},
+        {"600 to 600 after a tick 80 ms late: made up to half an interval", 600, 600, 80, 0, 50,
+         100 + 101 * 100.0},
     };
     for (const auto &c : changes) {
         SCOPED_TRACE(c.label);
         reading_schedule s;
         begin_schedule(&s, 0, frequency, c.from);
-        int64_t tick = fire(&s, 0);
-        int64_t now = tick + counts_of(c.change_after_ms);
+        int64_t now = fire(&s, 0, c.late_ms) + counts_of(c.change_after_ms);
         change_rate(&s, c.to);
         EXPECT_EQ((uint32_t)c.next_delay_ms, next_tick_delay_ms(&s, now));
-        // From the first tick of the new rate on, its schedule holds.
-        const int64_t first = fire(&s, now);
-        now = first;
-        for (int k = 1; k <= 100; k++)
+        for (int k = 1; k <= 101; k++)
             now = fire(&s, now);
-        EXPECT_NEAR(ms_of(now - first), 100 * 60000.0 / c.to, 1.0);
+        EXPECT_NEAR(c.last_ms, ms_of(now), 1.0);
     }
 }
