@@ -230,25 +230,15 @@ static int read_package_part(book_reader *book, const char *path, uint32_t lengt
     return read_xml_entry(book, &entry);
 }
 
-static int hex_value(char c) {
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
-}
-
 // Appends one segment of an href, percent-decoded, and a '/'; 0 when the path
 // would not fit.
 static int append_segment(char *path, uint32_t *length, const char *segment, uint32_t n) {
     const uint32_t size = 2 * BOOK_PATH_SIZE;
     for (uint32_t i = 0; i < n; i++) {
         char c = segment[i];
-        if (c == '%' && i + 2 < n && hex_value(segment[i + 1]) >= 0 &&
-            hex_value(segment[i + 2]) >= 0) {
-            c = (char)(hex_value(segment[i + 1]) << 4 | hex_value(segment[i + 2]));
+        if (c == '%' && i + 2 < n && hex_digit(segment[i + 1]) >= 0 &&
+            hex_digit(segment[i + 2]) >= 0) {
+            c = (char)(hex_digit(segment[i + 1]) << 4 | hex_digit(segment[i + 2]));
             i += 2;
         }
         if (*length == size)

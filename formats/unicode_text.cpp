@@ -207,28 +207,42 @@ static int decode_utf8(text_decoder *decoder, const unsigned char *bytes, uint32
     return !out->stopped;
 }
 
-static int is_high_surrogate(uint32_t unit) {
-    return unit >= 0xD800 && unit <= 0xDBFF;
+uint32_t pair_utf16_unit(uint16_t *high, uint32_t unit, uint32_t out[2]) {
+    uint32_t n = 0;
+    int low = unit >= 0xDC00 && unit <= 0xDFFF;
+    if (*high) {
+        uint32_t first = *high;
+        *high = 0;
+        if (low) {
+            out[0] = 0x10000 + ((first - 0xD800) << 10) + (unit - 0xDC00);
+            return 1;
+        }
+        out[n++] = REPLACEMENT;
+    }
+    if (unit >= 0xD800 && unit <= 0xDBFF)
+        *high = (uint16_t)unit;
+    else
+        out[n++] = low ? (uint32_t)REPLACEMENT : unit;
+    return n;
 }
 
-static int is_low_surrogate(uint32_t unit) {
-    return unit >= 0xDC00 && unit <= 0xDFFF;
+int hex_digit(char c) {
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    return -1;
 }
 
 static int decode_utf16_unit(text_decoder *decoder, uint32_t unit) {
-    if (decoder->high_surrogate) {
-        uint32_t high = decoder->high_surrogate;
-        decoder->high_surrogate = 0;
-        if (is_low_surrogate(unit))
-            return decoded(decoder, 0x10000 + ((high - 0xD800) << 10) + (unit - 0xDC00));
-        if (!decoded(decoder, REPLACEMENT))
+    uint32_t code_points[2];
+    uint32_t n = pair_utf16_unit(&decoder->high_surrogate, unit, code_points);
+    for (uint32_t k = 0; k < n; k++)
+        if (!decoded(decoder, code_points[k]))
             return 0;
-    }
-    if (is_high_surrogate(unit)) {
-        decoder->high_surrogate = (uint16_t)unit;
-        return 1;
-    }
-    return decoded(decoder, is_low_surrogate(unit) ? (uint32_t)REPLACEMENT : unit);
+    return 1;
 }
 
 static uint32_t utf16_unit(int big_endian, uint32_t first, uint32_t second) {

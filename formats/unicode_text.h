@@ -55,6 +55,14 @@ inline uint32_t whole_utf8_sequence(const unsigned char *bytes, uint32_t count,
     return 3;
 }
 
+// Pairs UTF-16 units into code points: *high holds a high surrogate waiting
+// for its low half (0 when none). Puts the code points the unit completes into
+// out (U+FFFD for a half without its other) and returns how many (0 to 2).
+uint32_t pair_utf16_unit(uint16_t *high, uint32_t unit, uint32_t out[2]);
+
+// The value of a hexadecimal digit, -1 for any other character.
+int hex_digit(char c);
+
 // Whether a whole text is UTF-8, fed in chunks of any size.
 struct utf8_check {
     utf8_state sequence;

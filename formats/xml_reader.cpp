@@ -217,16 +217,6 @@ static void add_value_char(xml_reader *reader, uint32_t c) {
         reader->value_cut = 1;
 }
 
-static int hex_digit(char c) {
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
-}
-
 // The code point of "&#...;" (text after '#'), or 0 for bad syntax.
 static uint32_t numeric_reference(const char *digits, uint32_t length) {
     uint32_t base = 10;
@@ -606,28 +596,11 @@ static void decide_encoding(xml_reader *reader) {
     }
 }
 
-static int is_high_surrogate(uint32_t unit) {
-    return unit >= 0xD800 && unit <= 0xDBFF;
-}
-
-static int is_low_surrogate(uint32_t unit) {
-    return unit >= 0xDC00 && unit <= 0xDFFF;
-}
-
 static void take_utf16_unit(xml_reader *reader, uint32_t unit) {
-    if (reader->high_surrogate) {
-        uint32_t high = reader->high_surrogate;
-        reader->high_surrogate = 0;
-        if (is_low_surrogate(unit)) {
-            take_char(reader, 0x10000 + ((high - 0xD800) << 10) + (unit - 0xDC00));
-            return;
-        }
-        take_char(reader, REPLACEMENT);
-    }
-    if (is_high_surrogate(unit))
-        reader->high_surrogate = (uint16_t)unit;
-    else
-        take_char(reader, is_low_surrogate(unit) ? (uint32_t)REPLACEMENT : unit);
+    uint32_t code_points[2];
+    uint32_t n = pair_utf16_unit(&reader->high_surrogate, unit, code_points);
+    for (uint32_t k = 0; k < n; k++)
+        take_char(reader, code_points[k]);
 }
 
 // ASCII that text shows as it stands: neither blank nor '<' nor '&'.
