@@ -2,6 +2,8 @@
 #include "document/ansi_output.h"
 #include "formats/unicode_text.h"
 
+#include <string.h>
+
 void begin_ansi_output(ansi_output *out, unsigned char *text, uint32_t capacity) {
     out->text = text;
     out->capacity = capacity;
@@ -87,7 +89,7 @@ uint32_t convert_utf8_in_place(unsigned char *text, uint32_t length, int force) 
     // Units are gathered a run at a time and converted in one call: every
     // character takes at least as many bytes in UTF-8 as in the code page, so
     // the converted text never overtakes the bytes still to read.
-    enum { RUN = 1 << 15 };
+    enum { RUN = 1 << 15, ASCII_MOVE = 64 };
     static uint16_t run[RUN + 2];
     ansi_output out;
     begin_ansi_output(&out, text, length);
@@ -100,7 +102,23 @@ uint32_t convert_utf8_in_place(unsigned char *text, uint32_t length, int force) 
     for (; i < length; i++) {
         unsigned char b = text[i];
         if (b < 0x80 && state.need == 0) {
-            run[count++] = b;
+            // ASCII is the same byte in every ANSI code page: a long run moves
+            // down as it stands, after the units gathered before it.
+            uint32_t n = ascii_run(text + i, length - i);
+            if (n >= ASCII_MOVE) {
+                put_units_as_ansi(&out, run, count);
+                count = 0;
+                memmove(text + out.length, text + i, n);
+                out.length += n;
+            } else {
+                if (count + n > RUN) {
+                    put_units_as_ansi(&out, run, count);
+                    count = 0;
+                }
+                for (uint32_t k = 0; k < n; k++)
+                    run[count++] = text[i + k];
+            }
+            i += n - 1;
         } else {
             uint32_t code_points[2];
             uint32_t n = take_utf8_byte(&state, b, code_points);

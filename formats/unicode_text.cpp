@@ -83,7 +83,7 @@ uint32_t take_utf8_byte(utf8_state *state, unsigned char b, uint32_t out[2]) {
 
 // The number of bytes from the start that are ASCII, looked at eight at a
 // time.
-static uint32_t ascii_run(const unsigned char *bytes, uint32_t count) {
+uint32_t ascii_run(const unsigned char *bytes, uint32_t count) {
     uint32_t i = 0;
     for (; count - i >= 8; i += 8) {
         uint64_t word;

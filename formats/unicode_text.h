@@ -55,6 +55,9 @@ inline uint32_t whole_utf8_sequence(const unsigned char *bytes, uint32_t count,
     return 3;
 }
 
+// How many of the bytes, from the first, are ASCII.
+uint32_t ascii_run(const unsigned char *bytes, uint32_t count);
+
 // Pairs UTF-16 units into code points: *high holds a high surrogate waiting
 // for its low half (0 when none). Puts the code points the unit completes into
 // out (U+FFFD for a half without its other) and returns how many (0 to 2).
