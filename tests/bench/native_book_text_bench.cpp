@@ -159,20 +159,6 @@ template <typename Run> static void report(const char *name, size_t bytes, Run r
     fflush(stdout);
 }
 
-static std::string deflated(const std::string &bytes) {
-    z_stream stream = {};
-    deflateInit2(&stream, 6, Z_DEFLATED, -MAX_WBITS, 8, Z_DEFAULT_STRATEGY);
-    std::string out(deflateBound(&stream, bytes.size()), '\0');
-    stream.next_in = (Bytef *)bytes.data();
-    stream.avail_in = (uInt)bytes.size();
-    stream.next_out = (Bytef *)&out[0];
-    stream.avail_out = (uInt)out.size();
-    deflate(&stream, Z_FINISH);
-    out.resize(stream.total_out);
-    deflateEnd(&stream);
-    return out;
-}
-
 // Raw inflate through a buffer of the zip reader's size, as it streams an
 // entry.
 static int inflated(const std::string &compressed) {
@@ -199,7 +185,7 @@ static void time_scale(const char *kind, const std::string &bytes) {
         memcpy(copy.data(), bytes.data(), bytes.size());
         return 1;
     });
-    std::string compressed = deflated(bytes);
+    std::string compressed = raw_deflate(bytes);
     name = std::string("inflate ") + kind;
     report(name.c_str(), bytes.size(), [&] { return inflated(compressed); });
 }
@@ -294,7 +280,7 @@ static void time_epub() {
     std::vector<std::string> compressed;
     size_t bytes = 0;
     for (const made_entry &entry : entries) {
-        compressed.push_back(deflated(entry.data));
+        compressed.push_back(raw_deflate(entry.data));
         bytes += entry.data.size();
     }
     if (!only)
