@@ -245,10 +245,6 @@ static int decode_utf16_unit(text_decoder *decoder, uint32_t unit) {
     return 1;
 }
 
-static uint32_t utf16_unit(int big_endian, uint32_t first, uint32_t second) {
-    return big_endian ? first << 8 | second : second << 8 | first;
-}
-
 // Whole units are taken from the bytes in pairs; only a unit cut by the end
 // of a chunk waits in have_byte.
 static int decode_utf16(text_decoder *decoder, const unsigned char *bytes, uint32_t count) {

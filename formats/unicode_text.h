@@ -58,6 +58,11 @@ inline uint32_t whole_utf8_sequence(const unsigned char *bytes, uint32_t count,
 // How many of the bytes, from the first, are ASCII.
 uint32_t ascii_run(const unsigned char *bytes, uint32_t count);
 
+// The UTF-16 unit of two bytes in the order they came.
+inline uint32_t utf16_unit(int big_endian, uint32_t first, uint32_t second) {
+    return big_endian ? first << 8 | second : second << 8 | first;
+}
+
 // Pairs UTF-16 units into code points: *high holds a high surrogate waiting
 // for its low half (0 when none). Puts the code points the unit completes into
 // out (U+FFFD for a half without its other) and returns how many (0 to 2).

@@ -809,9 +809,8 @@ static void decode_bytes(xml_reader *reader, const unsigned char *bytes, uint32_
             reader->have_byte = 1;
         } else {
             reader->have_byte = 0;
-            uint32_t first = reader->byte;
-            take_utf16_unit(reader, reader->encoding == DECODE_UTF16BE ? first << 8 | b
-                                                                       : (uint32_t)b << 8 | first);
+            take_utf16_unit(reader,
+                            utf16_unit(reader->encoding == DECODE_UTF16BE, reader->byte, b));
         }
     }
 }
